@@ -1,0 +1,3 @@
+#include "engine/EngineGui.h"
+
+TGui* Gui = nullptr;

@@ -1,0 +1,3 @@
+#include "engine/EngineInput.h"
+
+TInput* Input = nullptr;

@@ -1,0 +1,3 @@
+#include "engine/EngineParticles.h"
+
+TParticles* Particles = nullptr;

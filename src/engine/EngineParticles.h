@@ -1,0 +1,10 @@
+// Placeholder of the Particles singleton; its unit fills it.
+#pragma once
+
+class TParticles {
+ public:
+  TParticles() = default;
+  virtual ~TParticles() = default;
+};
+
+extern TParticles* Particles;

@@ -1,0 +1,3 @@
+#include "engine/EngineRenderer.h"
+
+TRenderer* Renderer = nullptr;

@@ -1,0 +1,10 @@
+// Placeholder of the Renderer singleton; its unit fills it.
+#pragma once
+
+class TRenderer {
+ public:
+  TRenderer() = default;
+  virtual ~TRenderer() = default;
+};
+
+extern TRenderer* Renderer;

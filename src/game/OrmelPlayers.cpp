@@ -1,0 +1,3 @@
+#include "game/OrmelPlayers.h"
+
+TPlayers* Players = nullptr;
