@@ -74,8 +74,7 @@ class TTimer {
   TPhase* AddPhase(TPhase* Phase);
   void RemovePhase(const void* Owner, const std::string& Name);
   void RemovePhases(const void* Owner);
-  // Advances every phase by Input->FrameTime.
-  void Update();
+  // Advances every phase by the frame's time (the frame loop passes Input->FrameTime).
   void Update(float FrameTime);
 
   TContainer Phases;
