@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct SDL_Window;
+struct TScriptCommand;
 
 // The keys the game samples. Letters are contiguous so that kKeyA + n is the n-th letter.
 enum TKey : int {
@@ -99,7 +101,25 @@ class TPlatform {
   // Called once at the end of every frame: the SDL platform keeps the loop from running
   // faster than the display, the headless platform advances its clock and its script.
   virtual void EndFrame() = 0;
+
+  // From now on the script is the only source of keys, mouse and typed text; when it ends the
+  // platform reports a Close event. Platforms without scripting ignore it.
+  virtual void StartScript(const std::vector<TScriptCommand>& Commands) {}
 };
 
 // The platform of this process, set by the program body before anything else runs.
 extern TPlatform* Platform;
+
+// Helpers both backends share. Folders end with '/', and are empty when they cannot be found.
+std::string HomeFolder();
+// $EnvName when it holds an absolute path, otherwise HomeFolder() + HomeRelative.
+std::string XdgFolder(const char* EnvName, const char* HomeRelative);
+// XDG_DOCUMENTS_DIR from user-dirs.dirs, otherwise ~/Documents.
+std::string XdgDocumentsFolder();
+// The folder for the running-copy lock: $XDG_RUNTIME_DIR, otherwise a private folder in /tmp.
+std::string XdgRuntimeFolder();
+std::string ExecutableFolder();
+std::string AccountName();
+// Typed text arrives as UTF-8; the game's texts are Windows-1252 bytes. Characters that have
+// no Windows-1252 code, control characters and malformed sequences are dropped.
+std::string Utf8ToWindows1252(const std::string& Text);

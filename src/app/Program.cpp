@@ -1,0 +1,190 @@
+#include "app/Program.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "app/EngineRegister.h"
+#include "engine/EngineAudio.h"
+#include "engine/EngineGui.h"
+#include "engine/EngineInput.h"
+#include "engine/EngineLanguages.h"
+#include "engine/EngineParticles.h"
+#include "engine/EngineRenderer.h"
+#include "engine/EngineTexts.h"
+#include "engine/EngineTimer.h"
+#include "game/OrmelPlayers.h"
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessScript.h"
+
+bool Running = false;
+bool Quit = false;
+bool Active = true;
+
+namespace {
+
+bool FrameFailed = false;
+
+template <typename T>
+void Free(T*& Singleton) {
+  delete Singleton;
+  Singleton = nullptr;
+}
+
+std::string MessageOf(std::exception_ptr Error) {
+  try {
+    std::rethrow_exception(Error);
+  } catch (const std::exception& E) {
+    return E.what();
+  } catch (...) {
+    return "Unknown error";
+  }
+}
+
+// An error raised inside a frame or by a window event: the rest of the frame is skipped and
+// the program ends normally at the next loop pass, with the message in the log.
+void FailFrame(std::exception_ptr Error) {
+  LogError(MessageOf(Error));
+  FrameFailed = true;
+  Quit = true;
+}
+
+void HandleEvent(const TPlatformEvent& Event) {
+  switch (Event.Kind) {
+    case TPlatformEventKind::Close:
+      Quit = true;
+      break;
+    case TPlatformEventKind::Activated:
+      Active = true;
+      break;
+    case TPlatformEventKind::Deactivated:
+      if (Active && Input) Input->Suspend();
+      Active = false;
+      break;
+    case TPlatformEventKind::Char:
+      if (Input && Input->TextInput) Input->KeyChar(Event.Char);
+      break;
+    case TPlatformEventKind::Exposed:
+      break;
+  }
+}
+
+// F11 and Alt+Enter switch between the window and desktop full screen.
+void ToggleFullScreen() {
+  Register.FullScreen = !Register.FullScreen;
+  ComputeScreenSize(Register);
+  Platform->SetWindowMode(Register.FullScreen, Register.WindowWidth, Register.WindowHeight);
+}
+
+// Takes every pending event, then runs one frame while the window is active; while it is
+// not, the loop sleeps in the system until something happens.
+void RunMessageLoop() {
+  while (Running) {
+    if (Quit) {
+      Running = false;
+      ShutDown();
+      break;
+    }
+    try {
+      if (!Active) Platform->WaitEvent();
+      Platform->SetTextInput(Input && Input->TextInput);
+      TPlatformEvent Event;
+      while (!Quit && Platform->PollEvent(Event)) HandleEvent(Event);
+    } catch (...) {
+      FailFrame(std::current_exception());
+    }
+    if (Quit || !Active) continue;
+    try {
+      RunFrame();
+    } catch (...) {
+      FailFrame(std::current_exception());
+    }
+    Platform->EndFrame();
+  }
+}
+
+// A failed start ends without a window; only a renderer that cannot work with the machine's
+// graphics tells the player so on screen.
+int FailStart(std::exception_ptr Error) {
+  bool BadScript = false;
+  try {
+    std::rethrow_exception(Error);
+  } catch (const TScriptError&) {
+    BadScript = true;
+  } catch (...) {
+  }
+  LogError(MessageOf(Error));
+  ShutDown();
+  if (Register.RendererFailed) Platform->ShowMessageBox(Strings[sidMsgUnsupportedVideo]);
+  return BadScript ? ecBadScript : ecFailure;
+}
+
+}  // namespace
+
+void CreateGameWindow() {
+  const int X = (Register.DesktopWidth - Register.WindowWidth) / 2;
+  const int Y = (Register.DesktopHeight - Register.WindowHeight) / 2;
+  if (!Platform->CreateWindow(X, Y, Register.WindowWidth, Register.WindowHeight))
+    throw std::runtime_error("Failed to create window");
+  Register.Window = true;
+  if (Register.FullScreen)
+    Platform->SetWindowMode(true, Register.WindowWidth, Register.WindowHeight);
+  Platform->ShowAndFocusWindow();
+
+  // Each singleton may use the ones made before it.
+  Languages = new TLanguages();
+  Input = new TInput();
+  Timer = new TTimer();
+  Audio = new TAudio();
+  Renderer = new TRenderer();
+  Particles = new TParticles();
+  Texts = new TTexts();
+  Players = new TPlayers();
+  Gui = new TGui();
+}
+
+void RunFrame() {
+  if (Input->Suspended) Input->Resume();
+  Input->Update();
+  Timer->Update(Input->FrameTime);
+  if (Input->FullScreenPressed) ToggleFullScreen();
+}
+
+void ShutDown() {
+  Free(Gui);
+  Free(Players);
+  Free(Texts);
+  Free(Particles);
+  Free(Renderer);
+  Free(Audio);
+  Free(Timer);
+  Free(Input);
+  Free(Languages);
+  if (Register.Window) {
+    Platform->DestroyWindow();
+    Register.Window = false;
+  }
+}
+
+int RunProgram(const TProgramOptions& Options) {
+  Running = false;
+  Quit = false;
+  Active = true;
+  FrameFailed = false;
+  // Another copy runs and has been asked to come to the front; this one leaves every file
+  // alone.
+  if (!Platform->ClaimSingleInstance()) return ecSuccess;
+
+  int ExitCode = ecSuccess;
+  try {
+    LoadRegister();
+    if (!Options.ScriptFile.empty()) Platform->StartScript(LoadScriptFile(Options.ScriptFile));
+    BuildCreditTexts();
+    CreateGameWindow();
+    Running = true;
+  } catch (...) {
+    ExitCode = FailStart(std::current_exception());
+  }
+  RunMessageLoop();
+  SaveRegister();
+  return FrameFailed ? ecFailure : ExitCode;
+}
