@@ -251,6 +251,6 @@ void LayoutToClient(int LayoutX, int LayoutY, int ClientWidth, int ClientHeight,
   const float Aspect = Height > 0 ? Width / Height : 1.6f;
   const float LogicalWidth = Aspect <= 1.6f ? 1280.0f : Aspect / 1.6f * 1280.0f;
   const float Scale = Width / LogicalWidth;
-  X = static_cast<int>(std::floor(Width / 2 + (static_cast<float>(LayoutX) - 640.0f) * Scale));
-  Y = static_cast<int>(std::floor(Height / 2 + (static_cast<float>(LayoutY) - 400.0f) * Scale));
+  X = static_cast<int>(std::lround(Width / 2 + (static_cast<float>(LayoutX) - 640.0f) * Scale));
+  Y = static_cast<int>(std::lround(Height / 2 + (static_cast<float>(LayoutY) - 400.0f) * Scale));
 }
