@@ -60,7 +60,9 @@ int32_t SafeFloor(float X) {
   if (std::isnan(X)) return 0;
   if (X >= 2147483520.0f) return std::numeric_limits<int32_t>::max();
   if (X <= -2147483520.0f) return std::numeric_limits<int32_t>::min();
-  return Floor(X);
+  // The rounding of Floor (X - 0.49999 to the nearest, ties to even), with the subtraction
+  // done in double: in single precision 375 - 0.49999 rounds to the tie 374.5 and so to 374.
+  return static_cast<int32_t>(std::nearbyint(static_cast<double>(X) - 0.49999));
 }
 
 float DifficultyIncomeFactor() {

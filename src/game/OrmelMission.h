@@ -443,7 +443,8 @@ class TMission {
 
 // Money, material and worker counts saturate instead of wrapping in very long games.
 int32_t AddClamped(int32_t Value, int64_t Amount);
-// Floor of a single, limited to the int32 range (NaN gives 0).
+// The Floor rounding (X - 0.49999 to the nearest whole number, ties to even) without the
+// single-precision loss above 256, limited to the int32 range; NaN gives 0.
 int32_t SafeFloor(float X);
 // The factor Register.Difficulty applies to income: 1.25 easy, 0.75 hard, 1 normal.
 float DifficultyIncomeFactor();
