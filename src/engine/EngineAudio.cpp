@@ -169,7 +169,7 @@ void TAudio::StartRequestedMusic() {
   // Asking for another theme and back again before the change began leaves the music alone:
   // restarting it would need the stream its own source still holds.
   if (Music && Music->Sample && Music->Sample->Name == MusicName) {
-    MusicState = OldMusic ? 1 : 0;
+    MusicState = FadeProgress < 1.0f ? 1 : 0;
     return;
   }
   StopLoop(OldMusic);
