@@ -5,14 +5,17 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/EngineRegister.h"
+#include "engine/EngineAudio.h"
 #include "engine/EngineGui.h"
 #include "engine/EngineInput.h"
 #include "engine/EngineParticles.h"
 #include "engine/EngineRenderer.h"
 #include "engine/EngineTexts.h"
 #include "engine/EngineTimer.h"
+#include "platform/PlatformSound.h"
 #include "platform/RecordingGraphics.h"
 #include "support/FakePlatform.h"
 
@@ -32,6 +35,9 @@ class TGuiTestWorld {
     ErrorLog = std::make_unique<TErrorLog>();
     Input = new TInput();
     Timer = new TTimer();
+    SoundDeviceFactory = [] { return std::unique_ptr<TSoundDevice>(); };
+    Audio = new TAudio();  // silent, but it keeps every sound asked for until its update
+    for (const char* Name : {"Focus", "Click", "Switch"}) Audio->AddSample(Name, false, false, 0, 1);
     Renderer = new TRenderer();
     Particles = new TParticles(8, 64);
     Texts = new TTexts();
@@ -45,6 +51,8 @@ class TGuiTestWorld {
     Free(Texts);
     Free(Particles);
     Free(Renderer);
+    Free(Audio);
+    SoundDeviceFactory = nullptr;
     Free(Timer);
     Free(Input);
     ErrorLog.reset();
@@ -83,6 +91,18 @@ class TGuiTestWorld {
     Frame();
     Key(K, false);
     Frame();
+  }
+
+  // The samples played for Owner since the last call, oldest first.
+  std::vector<std::string> TakeSounds(const void* Owner) {
+    std::vector<std::string> Names;
+    Audio->Sources.ForEach([&](TContainerItem* Item) {
+      auto* Source = static_cast<TSource*>(Item);
+      if (Source->Owner != Owner) return;
+      Names.insert(Names.begin(), Source->Sample ? Source->Sample->Name : "?");
+      Audio->Sources.Remove(Source);
+    });
+    return Names;
   }
 
   int SpritesInUse() const { return Renderer->Sprites->Count; }
