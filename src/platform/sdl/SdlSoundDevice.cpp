@@ -3,10 +3,13 @@
 // closes it and opens the default device again, retrying every two seconds, so the game never
 // waits for it; meanwhile the main thread mixes the elapsed time into nothing so that play
 // cursors keep moving, one-shot sounds end and music streaming stays in step.
+// While the game window is in the background the game stands still, and so does its sound:
+// the callback writes silence and no cursor moves until the window has the focus again.
 #include <SDL.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <stdexcept>
 #include <thread>
 
@@ -40,6 +43,7 @@ class TSdlSoundDevice : public TSoundDevice {
  private:
   static void SDLCALL Callback(void* User, Uint8* Stream, int Length);
   static int SDLCALL WatchEvents(void* User, SDL_Event* Event);
+  void WatchWindow(const SDL_WindowEvent& Event);
   bool OpenDevice();
   bool DeviceGone();
   void StartReopening();
@@ -50,6 +54,7 @@ class TSdlSoundDevice : public TSoundDevice {
   TSoundMixer Mixer{kRequestedRate};
   std::atomic<SDL_AudioDeviceID> Device{0};
   std::atomic<bool> RemovedEvent{false};
+  std::atomic<bool> Paused{false};
   std::thread Reopener;
   std::atomic<bool> ReopenerDone{false};
   double NextReopen = 0;
@@ -101,7 +106,10 @@ bool TSdlSoundDevice::OpenDevice() {
 
 void SDLCALL TSdlSoundDevice::Callback(void* User, Uint8* Stream, int Length) {
   auto* Self = static_cast<TSdlSoundDevice*>(User);
-  Self->Mixer.Mix(reinterpret_cast<int16_t*>(Stream), uint32_t(Length) / 4);
+  if (Self->Paused)
+    std::memset(Stream, 0, size_t(Length));
+  else
+    Self->Mixer.Mix(reinterpret_cast<int16_t*>(Stream), uint32_t(Length) / 4);
 }
 
 int SDLCALL TSdlSoundDevice::WatchEvents(void* User, SDL_Event* Event) {
@@ -109,7 +117,28 @@ int SDLCALL TSdlSoundDevice::WatchEvents(void* User, SDL_Event* Event) {
   if (Event->type == SDL_AUDIODEVICEREMOVED && !Event->adevice.iscapture &&
       Event->adevice.which == Self->Device.load())
     Self->RemovedEvent = true;
+  if (Event->type == SDL_WINDOWEVENT) Self->WatchWindow(Event->window);
   return 1;
+}
+
+void TSdlSoundDevice::WatchWindow(const SDL_WindowEvent& Event) {
+  switch (Event.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      Paused = false;
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN:
+      Paused = true;
+      break;
+    case SDL_WINDOWEVENT_RESTORED: {
+      SDL_Window* Window = SDL_GetWindowFromID(Event.windowID);
+      if (Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_INPUT_FOCUS)) Paused = false;
+      break;
+    }
+    default:
+      break;
+  }
 }
 
 bool TSdlSoundDevice::DeviceGone() {
@@ -148,7 +177,7 @@ void TSdlSoundDevice::Update(float FrameTime) {
     Reopening = true;
   }
   if (Device == 0) {
-    MixWithoutDevice();
+    if (!Paused) MixWithoutDevice();
     if (!Reopening && Now() >= NextReopen) StartReopening();
   }
   LastUpdate = Now();
