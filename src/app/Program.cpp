@@ -136,7 +136,7 @@ void CreateGameWindow() {
   Timer = new TTimer();
   Audio = new TAudio();
   Renderer = new TRenderer();
-  Particles = new TParticles();
+  Particles = new TParticles(Register.EffectPoolSize, Register.ParticlePoolSize);
   Texts = new TTexts();
   Players = new TPlayers();
   Gui = new TGui();
@@ -146,6 +146,8 @@ void RunFrame() {
   if (Input->Suspended) Input->Resume();
   Input->Update();
   Timer->Update(Input->FrameTime);
+  Gui->Update();
+  Particles->Update();
   if (Input->FullScreenPressed) ToggleFullScreen();
 }
 
