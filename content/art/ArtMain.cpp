@@ -1,0 +1,30 @@
+// plotstead-art OUTDIR GALLERY.png: draws every picture the game shows into the data folders
+// under OUTDIR (Textures/, Paths/, Branding/, Languages/English/) and a review sheet.
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "ArtGallery.h"
+#include "ArtPlots.h"
+#include "ArtSheet.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: plotstead-art OUTDIR GALLERY.png\n");
+    return 2;
+  }
+  try {
+    const auto start = std::chrono::steady_clock::now();
+    art::Output out(argv[1]);
+    art::SavePlots(out);
+    art::WriteGallery(out, argv[2]);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("plotstead-art: %zu textures in %.2f s\n", out.Gallery().size(), seconds);
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "plotstead-art: %s\n", e.what());
+    return 1;
+  }
+}
