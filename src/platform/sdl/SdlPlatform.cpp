@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <thread>
 
@@ -51,8 +52,15 @@ TSdlPlatform::~TSdlPlatform() {
 }
 
 bool TSdlPlatform::ClaimSingleInstance() {
-  std::string Folder =
-      Options.InstanceFolder.empty() ? XdgRuntimeFolder() : Options.InstanceFolder;
+  std::string Folder = Options.InstanceFolder;
+  if (Folder.empty()) {
+    Folder = XdgRuntimeFolder();
+  } else {
+    // A user folder given on the command line is made here already, so that the copy that
+    // creates it holds the lock in it.
+    std::error_code Error;
+    std::filesystem::create_directories(Folder, Error);
+  }
   Guard = std::make_unique<TInstanceGuard>(Folder);
   return Guard->Claim([this] {
     // Runs on the guard's thread: only a flag and a wake-up for a loop blocked in WaitEvent.
