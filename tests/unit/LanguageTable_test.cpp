@@ -209,6 +209,7 @@ struct TPlacement {
   std::string Where;
   std::string Text;
   float BoxWidth, BoxHeight, Size;
+  int Id = 0;  // the text shown in parts, when it is not shown whole
 };
 
 // How much the layout squeezes a text into its box: 1 when it fits, else the smaller of the
@@ -239,8 +240,9 @@ class Placements {
  public:
   std::vector<TPlacement> List;
 
-  void Add(const std::string& Where, const std::string& Text, float W, float H, float Size) {
-    List.push_back({Where, Text, W, H, Size});
+  void Add(const std::string& Where, const std::string& Text, float W, float H, float Size,
+           int Id = 0) {
+    List.push_back({Where, Text, W, H, Size, Id});
   }
   // Bump buttons: caption box 25 x 15 smaller than the button.
   void Bump(int Id, float W, float H, float Size) { Add("button", S(Id), W - 25, H - 15, Size); }
@@ -305,9 +307,9 @@ void Placements::AddDialogs() {
   for (int Id = sidHelpRules1; Id <= sidHelpSandbox4; ++Id) {
     const std::string& Page = S(Id);
     size_t Break = Page.find('\r');
-    Add("help caption", Page.substr(0, Break), 640, 40, 1.25f);
+    Add("help caption", Page.substr(0, Break), 640, 40, 1.25f, Id);
     size_t Body = Page.find_first_not_of("\r ", Break);
-    Add("help page", Body == std::string::npos ? "" : Page.substr(Body), 640, 450, 0.78125f);
+    Add("help page", Body == std::string::npos ? "" : Page.substr(Body), 640, 450, 0.78125f, Id);
   }
   Add("help pages", S(sidLabelPage) + " 9/9", 200, 60, 0.9375f);
   // About.
@@ -409,9 +411,14 @@ void Placements::AddMissionPanels() {
     AddInfo("damaged plot info");
     Pane.Damaged = 0;
     for (int Slot = 0; Slot < 13; ++Slot) {
-      if (Pane.Actions[Slot] == akNone) continue;
-      Mission.HoveredAction = Slot;
-      AddInfo("action info");
+      // The class upgrades take each other's place in their slot once begun.
+      const uint8_t First = Pane.Actions[Slot];
+      for (uint8_t Action = First; Action != akNone; Action = ActionInfos[Action].NextAction) {
+        Pane.Actions[Slot] = Action;
+        Mission.HoveredAction = Slot;
+        AddInfo("action info");
+      }
+      Pane.Actions[Slot] = First;
     }
     for (uint8_t Action : Pane.Actions) {
       if (Action == akNone || Action == akAssignWorker) continue;
@@ -452,7 +459,7 @@ TEST(LanguageTable, EveryTextFitsTheBoxThatShowsIt) {
   for (int Id = 1; Id < sidCount; ++Id) {
     if (Unplaced.count(Id)) continue;
     bool Placed = std::any_of(All.List.begin(), All.List.end(), [&](const TPlacement& P) {
-      return P.Text.find(Strings[Id]) != std::string::npos;
+      return P.Id == Id || P.Text.find(Strings[Id]) != std::string::npos;
     });
     EXPECT_TRUE(Placed) << StringIdNames[Id] << " is checked in no box";
   }
