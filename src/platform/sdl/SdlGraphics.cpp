@@ -106,6 +106,7 @@ class TSdlDevice : public TGraphicsDevice {
   bool Software = false;
   SDL_Renderer* Renderer = nullptr;
   SDL_Surface* Surface = nullptr;  // the off-screen target without a window
+  bool SoftwareRenderer = false;
   uint32_t Generation = 1;
   bool ResetPending = false;
   TDeviceStates States;
@@ -175,6 +176,9 @@ bool TSdlDevice::MakeRenderer() {
     DropRenderer();
     return false;
   }
+  SDL_RendererInfo Info;
+  SoftwareRenderer =
+      SDL_GetRendererInfo(Renderer, &Info) != 0 || (Info.flags & SDL_RENDERER_SOFTWARE) != 0;
   ++Generation;
   return true;
 }
@@ -379,6 +383,12 @@ void TSdlDevice::DrawPrimitive(uint32_t PrimitiveType, uint32_t StartVertex,
     }
     Out[i].tex_coord = {U, V};
   }
+  // SDL's software renderer draws an axis-aligned quad as a scaled blit, which only knows
+  // mirroring; a quarter-turned picture would come out unturned. Moving one corner by a
+  // thousandth of a pixel sends such a quad down the triangle path instead.
+  if (SoftwareRenderer && std::fabs(Out[1].position.x - Out[0].position.x) <
+                              std::fabs(Out[1].position.y - Out[0].position.y))
+    Out[0].position.x += 0.001f;
   static const int Indices[6] = {0, 1, 2, 2, 1, 3};
   SDL_RenderGeometry(Renderer, Handle, Out, 4, Indices, 6);
 }
