@@ -68,11 +68,11 @@ void HandleEvent(const TPlatformEvent& Event) {
   }
 }
 
-// F11 and Alt+Enter switch between the window and desktop full screen.
+// F11 and Alt+Enter switch between the window and desktop full screen; the current profile
+// remembers the choice.
 void ToggleFullScreen() {
-  Register.FullScreen = !Register.FullScreen;
-  ComputeScreenSize(Register);
-  Platform->SetWindowMode(Register.FullScreen, Register.WindowWidth, Register.WindowHeight);
+  Renderer->SetFullScreen(!Register.FullScreen);
+  if (Players && Players->Current) Players->Current->CopySettings();
 }
 
 // Takes every pending event, then runs one frame while the window is active; while it is
@@ -143,11 +143,18 @@ void CreateGameWindow() {
 }
 
 void RunFrame() {
+  // A lost graphics device skips whole frames until it comes back.
+  if (Renderer->DeviceLost) {
+    Renderer->RestoreDevice();
+    if (Renderer->DeviceLost) return;
+  }
   if (Input->Suspended) Input->Resume();
   Input->Update();
   Timer->Update(Input->FrameTime);
   Gui->Update();
   Particles->Update();
+  Renderer->RenderFrame();
+  Audio->Update(Input->FrameTime);
   if (Input->FullScreenPressed) ToggleFullScreen();
 }
 
