@@ -196,7 +196,8 @@ void TSdlPlatform::Translate(const SDL_Event& Event) {
         case SDL_WINDOWEVENT_MINIMIZED:
         case SDL_WINDOWEVENT_HIDDEN: Push(TPlatformEventKind::Deactivated); break;
         case SDL_WINDOWEVENT_RESTORED:
-          // Focus comes with its own event; a restored window without it stays inactive.
+        case SDL_WINDOWEVENT_SHOWN:
+          // Focus comes with its own event; a window shown again without it stays inactive.
           if (Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_INPUT_FOCUS))
             Push(TPlatformEventKind::Activated);
           break;
