@@ -5,6 +5,8 @@
 #include <exception>
 #include <string>
 
+#include "ArtContent.h"
+#include "ArtFonts.h"
 #include "ArtGallery.h"
 #include "ArtPlots.h"
 #include "ArtSheet.h"
@@ -17,6 +19,8 @@ int main(int argc, char** argv) {
   try {
     const auto start = std::chrono::steady_clock::now();
     art::Output out(argv[1]);
+    art::SavePanels(out);
+    art::SaveFonts(out);
     art::SavePlots(out);
     art::WriteGallery(out, argv[2]);
     const double seconds =

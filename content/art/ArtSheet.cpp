@@ -35,13 +35,15 @@ int Shelf(const std::vector<Surface>& frames, int width, int gap, std::vector<Se
 Sheet PackFrames(const std::string& name, std::vector<Surface> frames, int gap) {
   int widest = 4;
   for (const Surface& f : frames) widest = std::max(widest, Width(f));
-  int bestWidth = 0;
+  int bestWidth = 0, bestSide = 0;
   long bestArea = 0;
   for (int w = NextPow2(widest); w <= 2048; w *= 2) {
     const int h = Shelf(frames, w, gap, nullptr);
     if (h > 2048) continue;
     const long area = static_cast<long>(w) * NextPow2(h);
-    if (bestWidth == 0 || area < bestArea) bestWidth = w, bestArea = area;
+    const int side = std::max(w, NextPow2(h));
+    if (bestWidth == 0 || area < bestArea || (area == bestArea && side < bestSide))
+      bestWidth = w, bestArea = area, bestSide = side;
   }
   if (bestWidth == 0) throw std::runtime_error("Frames of " + name + " do not fit 2048 x 2048");
 
