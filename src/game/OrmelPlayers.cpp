@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "app/EngineRegister.h"
+#include "engine/EngineAudio.h"
 #include "engine/EngineLanguages.h"
+#include "engine/EngineRenderer.h"
 #include "game/OrmelMissionStream.h"
 #include "platform/Platform.h"
 
@@ -204,6 +206,11 @@ void TPlayers::SelectIndex(int32_t I) {
   Current = List[std::clamp<int32_t>(I, 0, Count() - 1)].get();
   Register.Difficulty = Current->Difficulty;
   Register.Deadline = Current->DeadlineOn != 0;
+  if (Renderer) Renderer->SetFullScreen(Current->FullScreen != 0);
+  if (Audio) {
+    Audio->SetVolume(0, Current->SfxVolume);
+    Audio->SetVolume(1, Current->MusicVolume);
+  }
 }
 
 void TPlayers::AddOrSelect(const std::string& Name) {

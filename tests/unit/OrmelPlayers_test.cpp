@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "app/EngineRegister.h"
+#include "engine/EngineAudio.h"
 #include "engine/EngineLanguages.h"
 #include "game/OrmelMissionStream.h"
 #include "support/FakePlatform.h"
@@ -157,9 +158,16 @@ TEST_F(Profiles, SelectingAddingAndDeleting) {
   EXPECT_FALSE(P.Exists("bo"));
   P.SelectIndex(7);
   EXPECT_EQ(P.IndexOf(P.Current), 3);
+  TAudio Silent;
+  Audio = &Silent;
+  P.List[1]->SfxVolume = 3;
+  P.List[1]->MusicVolume = 9;
   P.SelectIndex(1);
+  Audio = nullptr;
   EXPECT_EQ(Register.Difficulty, 1);
   EXPECT_FALSE(Register.Deadline);
+  EXPECT_EQ(Register.SfxVolume, 3);
+  EXPECT_EQ(Register.MusicVolume, 9);
   P.DeleteCurrent();
   EXPECT_EQ(P.Count(), 3);
   EXPECT_EQ(P.Current->Name, "tester");
