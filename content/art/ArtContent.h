@@ -15,6 +15,8 @@ void SavePaths(Output& out);    // particle paths
 
 // Shared by several groups.
 void DrawPanel(cairo_t* cr, double x, double y, double w, double h, double radius);
+// A glossy pill (or disc) button filling W x H with room for its shadow.
+void ButtonBody(cairo_t* cr, double w, double h, Rgb colour, bool enabled, bool round);
 void DrawLandscape(cairo_t* cr, int width, int height, bool town);
 Surface DrawLogo(int width, int height);
 

@@ -44,7 +44,7 @@ struct IconGlyph {
 // the lower right of the icon before them (code 8 steps back under it).
 const IconGlyph kIcons[] = {
     {1, Pict::Coin, 26, 27, 3},          {2, Pict::Bricks, 26, 27, 3},
-    {3, Pict::HardHat, 26, 27, 3},       {4, Pict::Certificate, 26, 27, 3},
+    {3, Pict::Worker, 26, 27, 3},       {4, Pict::Certificate, 26, 27, 3},
     {5, Pict::Check, 16, 18, 14},        {6, Pict::Cross, 16, 18, 14},
     {7, Pict::Missing, 16, 18, 14},      {9, Pict::Smile, 24, 26, 4},
     {10, Pict::Frown, 24, 26, 4},        {11, Pict::House, 26, 27, 3},

@@ -8,16 +8,23 @@ namespace art {
 
 namespace {
 
-constexpr int kSheetWidth = 2200, kMargin = 16, kTitle = 26;
+constexpr int kSheetWidth = 2400, kMargin = 16, kTitle = 26;
 
 void Checker(cairo_t* cr, int w, int h) {
-  for (int y = 0; y < h; y += 8)
-    for (int x = 0; x < w; x += 8) {
-      cairo_set_source_rgb(cr, ((x + y) / 8) % 2 ? 0.78 : 0.86, ((x + y) / 8) % 2 ? 0.78 : 0.86,
-                           ((x + y) / 8) % 2 ? 0.8 : 0.88);
-      cairo_rectangle(cr, x, y, 8, 8);
-      cairo_fill(cr);
-    }
+  static Surface tile = Paint(16, 16, [](cairo_t* t) {
+    cairo_set_source_rgb(t, 0.86, 0.86, 0.88);
+    cairo_paint(t);
+    cairo_set_source_rgb(t, 0.78, 0.78, 0.8);
+    cairo_rectangle(t, 0, 0, 8, 8);
+    cairo_rectangle(t, 8, 8, 8, 8);
+    cairo_fill(t);
+  });
+  cairo_pattern_t* p = cairo_pattern_create_for_surface(tile.get());
+  cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
+  cairo_set_source(cr, p);
+  cairo_rectangle(cr, 0, 0, w, h);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
 }
 
 void DrawEntry(cairo_t* cr, const Output::Entry& e) {

@@ -91,6 +91,8 @@ Sheet Talk() {
   }));
 }
 
+}  // namespace
+
 void ButtonBody(cairo_t* cr, double w, double h, Rgb c, bool enabled, bool round) {
   const double inset = 3;
   auto shape = [&](cairo_t* k) {
@@ -123,6 +125,8 @@ void ButtonBody(cairo_t* cr, double w, double h, Rgb c, bool enabled, bool round
   cairo_restore(cr);
   InnerShade(cr, shape, 4, enabled ? 0.25 : 0.15, Darken(c, 0.6));
 }
+
+namespace {
 
 Surface Button(int w, int h, Rgb c, bool enabled, bool round = false) {
   return Paint(w, h, [&](cairo_t* cr) { ButtonBody(cr, w, h, c, enabled, round); });

@@ -749,6 +749,27 @@ void Draw(cairo_t* cr, Pict p, const Ink& ink) {
         cairo_restore(cr);
       }
       break;
+    case Pict::Padlock:
+      cairo_arc(cr, 50, 42, 20, M_PI, 2 * M_PI);
+      cairo_line_to(cr, 70, 50);
+      cairo_move_to(cr, 30, 50);
+      cairo_line_to(cr, 30, 42);
+      Line(cr, ink, kSilver, 10);
+      RoundedRect(cr, 18, 46, 64, 46, 8);
+      Shaded(cr, ink, kGold);
+      Circle(cr, 50, 64, 7);
+      cairo_rectangle(cr, 47, 64, 6, 14);
+      Flat(cr, ink, Hex(0x6a4a1a));
+      break;
+    case Pict::Worker:
+      cairo_arc(cr, 50, 102, 36, M_PI, 2 * M_PI);
+      Shaded(cr, ink, kOrange);
+      cairo_rectangle(cr, 40, 66, 20, 30);
+      Flat(cr, ink, Hex(0xffe45c));
+      Circle(cr, 50, 52, 21);
+      Shaded(cr, ink, Hex(0xf2c49b));
+      HardHatShape(cr, ink, 50, 40, 0.78);
+      break;
     case Pict::Count:
       break;
   }

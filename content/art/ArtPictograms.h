@@ -14,7 +14,7 @@ enum class Pict {
   WreckingBall, Shovel, Cottage, HouseChimney, Villa, Block3, Block4, Block5, Magnifier,
   StarUp, Flower, Shield, Antenna, Extinguisher, Bank, Bread, Cup, Palm, Ball, FerrisWheel,
   Pause, Play, Restart, Gear, Exit, Question, RentClock, Stars1, Stars2, Stars3, Inspected,
-  Balloons, Shears, Count
+  Balloons, Shears, Padlock, Worker, Count
 };
 
 enum class PictStyle {

@@ -102,7 +102,7 @@ void Output::SaveTexture(const Sheet& sheet, const std::string& table) {
 
 void Output::AddToGallery(const Sheet& sheet) {
   const int w = Width(sheet.image), h = Height(sheet.image);
-  const double scale = std::min({1.0, 1024.0 / w, 640.0 / h});
+  const double scale = std::min({1.0, 640.0 / w, 400.0 / h});
   Entry e{sheet.name, NewSurface(std::max(1, static_cast<int>(w * scale)),
                                  std::max(1, static_cast<int>(h * scale))),
           scale, sheet.segments};
