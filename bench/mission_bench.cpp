@@ -56,7 +56,8 @@ BENCHMARK(BM_MissionUpdate);
 
 void BM_SaveAndLoadSixProfiles(benchmark::State& State) {
   namespace fs = std::filesystem;
-  const fs::path Folder = fs::temp_directory_path() / ("plotstead-bench-" + std::to_string(::getpid()));
+  const fs::path Folder =
+      fs::temp_directory_path() / ("plotstead-bench-" + std::to_string(::getpid()));
   fs::create_directories(Folder);
   SavesFolder = Folder.string() + "/";
   SeedMissionRandom(2);

@@ -40,9 +40,13 @@ TMissionRandom MissionRandom;
 
 }  // namespace
 
-void SeedMissionRandom(uint64_t Seed) { MissionRandom.Seed(Seed); }
+void SeedMissionRandom(uint64_t Seed) {
+  MissionRandom.Seed(Seed);
+}
 
-float RandomDamageDelay() { return (MissionRandom.Unit() - 0.5f) * 180.0f + 450.0f; }
+float RandomDamageDelay() {
+  return (MissionRandom.Unit() - 0.5f) * 180.0f + 450.0f;
+}
 
 int32_t RandomInt(int32_t Count) {
   if (Count <= 1) return 0;
@@ -101,7 +105,9 @@ void TPane::Place(int32_t NewOrientation, uint8_t NewKind, int32_t NewVariant) {
   Progress = 0;
 }
 
-std::string TPane::Picture() const { return Info().Texture; }
+std::string TPane::Picture() const {
+  return Info().Texture;
+}
 
 int32_t TPane::SoundClass() const {
   return IsBusy() ? ActionInfos[CurrentAction].SoundClass : Info().IdleSoundClass;
@@ -151,7 +157,9 @@ void TMission::SelectPane(int32_t X, int32_t Y) {
   SelectedPane = (P != nullptr && P == SelectedPane) ? nullptr : P;
 }
 
-int32_t TMission::ElapsedSeconds() const { return SafeFloor(Time); }
+int32_t TMission::ElapsedSeconds() const {
+  return SafeFloor(Time);
+}
 
 TSoundCounts TMission::CountSoundClasses() const {
   TSoundCounts Counts;

@@ -26,6 +26,7 @@ struct TProgress;
 
 // ---- Kinds -------------------------------------------------------------------------------
 
+// clang-format off
 enum TPaneKind : uint8_t {
   pkNone, pkBuildingPlot, pkHouse1, pkHouse2, pkHouse3, pkBlock1, pkBlock2, pkBlock3, pkPost,
   pkMarket, pkRestaurant, pkPark, pkPlayground, pkSquare, pkDebris1, pkDebris2, pkDebris3,
@@ -83,6 +84,7 @@ enum TMeasure : uint8_t {
   msNone, msMoney, msIncome, msHappiness, msResidents, msMaterial, msWorkers, msCount,
   msCountUpgraded
 };
+// clang-format on
 
 // ---- Design tables -------------------------------------------------------------------------
 
@@ -157,8 +159,7 @@ struct TScenarioInfo {
   int32_t Money, Material, Workers;
   uint32_t OwnedLicenses;  // without bit 0
   uint32_t LicensesToBuy;
-  int32_t GoldMinutes, GoldSeconds, SilverMinutes, SilverSeconds, DeadlineMinutes,
-      DeadlineSeconds;
+  int32_t GoldMinutes, GoldSeconds, SilverMinutes, SilverSeconds, DeadlineMinutes, DeadlineSeconds;
   uint8_t DamageOff, HappinessOff, ResidentsOff;
   int32_t Face;
 };
@@ -182,9 +183,7 @@ std::string MapPictureName(int Scenario);
 
 // ---- Tutorial stages -----------------------------------------------------------------------
 
-enum TStageKind : uint8_t {
-  skShow, skWait, skDeselect, skDamageOn, skDamageTimer, skDamageNow
-};
+enum TStageKind : uint8_t { skShow, skWait, skDeselect, skDamageOn, skDamageTimer, skDamageNow };
 
 struct TStage {
   uint8_t Kind = skShow;
@@ -388,8 +387,8 @@ class TMission {
   int32_t Money = 0;
   int32_t Income = 0;
   float IncomeAccumulator = 0;
-  int32_t ReservedInt = 0;     // travels in the saved form only
-  float ReservedSingle = 0;    // travels in the saved form only
+  int32_t ReservedInt = 0;   // travels in the saved form only
+  float ReservedSingle = 0;  // travels in the saved form only
   uint8_t IncomePaid = 0;
   int32_t Residents = 0;
   std::array<int32_t, 7> ServiceCount{};  // services 1..6

@@ -3,7 +3,9 @@
 
 namespace {
 
-bool IsValidSlot(int Slot) { return Slot >= 0 && Slot < 13; }
+bool IsValidSlot(int Slot) {
+  return Slot >= 0 && Slot < 13;
+}
 
 }  // namespace
 
@@ -15,32 +17,42 @@ int32_t TPane::WorkersNeeded(int Slot) const {
   return Info().WorkerFactor * SlotAction(Slot).Workers;
 }
 
-int32_t TPane::WorkNeeded(int Slot) const { return Info().WorkFactor * SlotAction(Slot).Work; }
+int32_t TPane::WorkNeeded(int Slot) const {
+  return Info().WorkFactor * SlotAction(Slot).Work;
+}
 
 int32_t TPane::MaterialNeeded(int Slot) const {
   return Info().WorkFactor * SlotAction(Slot).Material;
 }
 
-int32_t TPane::ActionIcon(int Slot) const { return SlotAction(Slot).Icon; }
+int32_t TPane::ActionIcon(int Slot) const {
+  return SlotAction(Slot).Icon;
+}
 
-int32_t TPane::ActionColor(int Slot) const { return SlotAction(Slot).Color; }
+int32_t TPane::ActionColor(int Slot) const {
+  return SlotAction(Slot).Color;
+}
 
 bool TPane::IsActionHidden(int Slot) const {
   const TActionInfo& A = SlotAction(Slot);
   switch (A.Completion) {
-    case cpNone: return true;
-    case cpAssignWorker: return !IsBusy();
-    case cpRepair: return IsBusy() || !Damaged;
-    case cpDemolish: return IsBusy();  // a damaged building can still be demolished
-    default: return IsBusy() || Damaged;
+    case cpNone:
+      return true;
+    case cpAssignWorker:
+      return !IsBusy();
+    case cpRepair:
+      return IsBusy() || !Damaged;
+    case cpDemolish:
+      return IsBusy();  // a damaged building can still be demolished
+    default:
+      return IsBusy() || Damaged;
   }
 }
 
 bool TPane::CanStartAction(int Slot) const {
   const TActionInfo& A = SlotAction(Slot);
   const TMission& M = *Mission;
-  if (A.Completion == cpAssignWorker)
-    return M.FreeWorkers >= 1 && AssignedWorkers < MaxWorkers;
+  if (A.Completion == cpAssignWorker) return M.FreeWorkers >= 1 && AssignedWorkers < MaxWorkers;
   return M.FreeWorkers >= WorkersNeeded(Slot) && M.Material >= MaterialNeeded(Slot) &&
          M.OwnsLicense(A.License) && (A.Money == 0 || M.Money >= A.Money);
 }

@@ -33,7 +33,9 @@ void TMission::RemoveLastGoal() {
     }
 }
 
-void TMission::ClearGoals() { Goals.fill(TGoal{}); }
+void TMission::ClearGoals() {
+  Goals.fill(TGoal{});
+}
 
 bool TMission::HasGoal(uint8_t Kind) const {
   for (int I = 1; I <= 3; ++I)
@@ -62,17 +64,25 @@ int32_t TMission::TimeAward() const {
   return 0;
 }
 
-bool TMission::TrophyReached() const { return Goals[0].Kind != gkNone && Goals[0].Reached; }
+bool TMission::TrophyReached() const {
+  return Goals[0].Kind != gkNone && Goals[0].Reached;
+}
 
 int32_t TMission::MeasureGoal(const TGoal& Goal) const {
   const TGoalInfo& G = GoalInfos[Goal.Kind < GoalKindCount ? Goal.Kind : 0];
   switch (G.Measure) {
-    case msMoney: return Money;
-    case msIncome: return Income;
-    case msHappiness: return Happiness;
-    case msResidents: return Residents;
-    case msMaterial: return Material;
-    case msWorkers: return Workers;
+    case msMoney:
+      return Money;
+    case msIncome:
+      return Income;
+    case msHappiness:
+      return Happiness;
+    case msResidents:
+      return Residents;
+    case msMaterial:
+      return Material;
+    case msWorkers:
+      return Workers;
     case msCount:
     case msCountUpgraded: {
       const uint32_t Required = G.Measure == msCountUpgraded ? G.RequiredUpgrades : 0;
@@ -82,7 +92,8 @@ int32_t TMission::MeasureGoal(const TGoal& Goal) const {
       });
       return Count;
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -147,7 +158,8 @@ void TMission::ApplyCheat(int32_t Code) {
       if (SilverTime > 0 && Elapsed > int64_t{SilverTime} - 2)
         Time = static_cast<float>(int64_t{SilverTime} - 2);
       const int64_t Now = ElapsedSeconds();
-      if (GoldTime > 0 && Now < int64_t{GoldTime} + 2) Time = static_cast<float>(int64_t{GoldTime} + 2);
+      if (GoldTime > 0 && Now < int64_t{GoldTime} + 2)
+        Time = static_cast<float>(int64_t{GoldTime} + 2);
       SetTrophy(0);
       GoalsReached = 1;
       break;

@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr uint32_t L(int License) { return uint32_t{1} << License; }
+constexpr uint32_t L(int License) {
+  return uint32_t{1} << License;
+}
 
 // Map layouts in a compact notation: each cell is the pane kind number, the orientation as a
 // letter (a = 0 .. d = 3) and an optional variant digit (none = random). Cells are grouped by
@@ -85,8 +87,7 @@ TMapCell ParseCell(const std::string& Text, size_t& Pos) {
 }
 
 void SkipSeparators(const std::string& Text, size_t& Pos) {
-  while (Pos < Text.size() && (Text[Pos] == ' ' || Text[Pos] == '/' || Text[Pos] == ','))
-    ++Pos;
+  while (Pos < Text.size() && (Text[Pos] == ' ' || Text[Pos] == '/' || Text[Pos] == ',')) ++Pos;
 }
 
 TMapLayout ParseCampaignMap(const std::string& Text) {

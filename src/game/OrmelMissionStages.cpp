@@ -1,8 +1,8 @@
 // Tutorial stages: the scripted lists of the first campaign scenarios and how they advance.
+#include "app/EngineRegister.h"
 #include "engine/EngineAudio.h"
 #include "game/OrmelMission.h"
 #include "game/OrmelPlayers.h"
-#include "app/EngineRegister.h"
 
 namespace {
 
@@ -194,10 +194,18 @@ void TMission::SetupStages(int32_t ForScenario) {
   Stages.clear();
   AddStage(skShow, 0, 0, 0, "", 0, 0, 0, 0, 0, 0);
   switch (ForScenario) {
-    case 1: AddRows(*this, Scenario1Stages); break;
-    case 2: AddRows(*this, Scenario2Stages); break;
-    case 3: AddRows(*this, Scenario3Stages); break;
-    case 4: AddRows(*this, Scenario4Stages); break;
+    case 1:
+      AddRows(*this, Scenario1Stages);
+      break;
+    case 2:
+      AddRows(*this, Scenario2Stages);
+      break;
+    case 3:
+      AddRows(*this, Scenario3Stages);
+      break;
+    case 4:
+      AddRows(*this, Scenario4Stages);
+      break;
     case 5:
       if (!ScenarioProgress().TrophyWon) AddRows(*this, Scenario5Stages);
       break;
@@ -205,8 +213,11 @@ void TMission::SetupStages(int32_t ForScenario) {
       // A reloaded mission in the middle of its stages keeps them.
       if (Register.Deadline || StageIndex > 0) AddRows(*this, Scenario6Stages);
       break;
-    case 12: AddRows(*this, Scenario12Stages); break;
-    default: break;
+    case 12:
+      AddRows(*this, Scenario12Stages);
+      break;
+    default:
+      break;
   }
   Paused = 0;
   HoveredAction = -1;
@@ -215,10 +226,9 @@ void TMission::SetupStages(int32_t ForScenario) {
 
 void TMission::AddStage(uint8_t Kind, int32_t X, int32_t Y, int16_t TextId,
                         const std::string& Target, int32_t FocusKind, uint8_t ArrowShown,
-                        int32_t ArrowDirection, float ArrowX, float ArrowY,
-                        uint8_t OpensLicenses) {
-  Stages.push_back(TStage{Kind, X, Y, TextId, Target, FocusKind, ArrowShown, ArrowDirection,
-                          ArrowX, ArrowY, OpensLicenses});
+                        int32_t ArrowDirection, float ArrowX, float ArrowY, uint8_t OpensLicenses) {
+  Stages.push_back(TStage{Kind, X, Y, TextId, Target, FocusKind, ArrowShown, ArrowDirection, ArrowX,
+                          ArrowY, OpensLicenses});
 }
 
 TStage TMission::CurrentStage() const {
@@ -226,7 +236,9 @@ TStage TMission::CurrentStage() const {
   return Stages[StageIndex];
 }
 
-bool TMission::StageOpensLicenses() const { return CurrentStage().OpensLicenses != 0; }
+bool TMission::StageOpensLicenses() const {
+  return CurrentStage().OpensLicenses != 0;
+}
 
 void TMission::NextStage() {
   const int32_t Last = static_cast<int32_t>(Stages.size()) - 1;

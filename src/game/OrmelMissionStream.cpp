@@ -114,9 +114,13 @@ void Check(bool Condition) {
 }
 
 // Singles of a saved game are finite and far from the ends of the int32 range.
-bool SaneSingle(float Value) { return std::isfinite(Value) && std::fabs(Value) <= 1.0e9f; }
+bool SaneSingle(float Value) {
+  return std::isfinite(Value) && std::fabs(Value) <= 1.0e9f;
+}
 
-bool InRange(int64_t Value, int64_t Lo, int64_t Hi) { return Value >= Lo && Value <= Hi; }
+bool InRange(int64_t Value, int64_t Lo, int64_t Hi) {
+  return Value >= Lo && Value <= Hi;
+}
 
 // Generous limits: far above anything a game reaches, low enough that no arithmetic of the
 // tick can overflow.
@@ -244,13 +248,11 @@ void TMission::LoadFromStream(TStreamReader& S) {
 void TMission::ValidateLoaded() const {
   ForEachPane([](const TPane& P) { ValidatePane(P); });
   Check(InRange(Scenario, 1, ScenarioCount));
-  Check(SaneSingle(Time) && Time >= 0 && SaneSingle(PayoutTimer) &&
-        SaneSingle(IncomeAccumulator) && SaneSingle(ReservedSingle) &&
-        SaneSingle(MaterialProgress) && SaneSingle(WorkerProgress));
+  Check(SaneSingle(Time) && Time >= 0 && SaneSingle(PayoutTimer) && SaneSingle(IncomeAccumulator) &&
+        SaneSingle(ReservedSingle) && SaneSingle(MaterialProgress) && SaneSingle(WorkerProgress));
   Check(InRange(GoldTime, 0, MaxSeconds) && InRange(SilverTime, 0, MaxSeconds) &&
         InRange(Deadline, 0, MaxSeconds));
   for (const TGoal& G : Goals) Check(G.Kind < GoalKindCount);
   Check(InRange(Residents, 0, MaxCount));
-  for (int Service = 1; Service <= 6; ++Service)
-    Check(InRange(ServiceCount[Service], 0, MaxCount));
+  for (int Service = 1; Service <= 6; ++Service) Check(InRange(ServiceCount[Service], 0, MaxCount));
 }

@@ -3,8 +3,12 @@
 
 namespace {
 
-constexpr uint64_t K(TPaneKind Kind) { return uint64_t{1} << Kind; }
-constexpr uint32_t U(TUpgrade Bit) { return uint32_t{1} << Bit; }
+constexpr uint64_t K(TPaneKind Kind) {
+  return uint64_t{1} << Kind;
+}
+constexpr uint32_t U(TUpgrade Bit) {
+  return uint32_t{1} << Bit;
+}
 
 }  // namespace
 

@@ -10,16 +10,22 @@
 
 namespace {
 
+// clang-format off
 enum TIconChar : char {
   icMoney = 1, icMaterial = 2, icWorkers = 3, icLicense = 4, icAffordable = 5,
   icNotAffordable = 6, icMissing = 7, icGap = 8, icHappy = 9, icUnhappy = 10, icHouse = 11,
   icBlock = 12, icLineBreak = 13, icResidents = 20, icGoldTime = 22, icSilverTime = 23,
   icDeadline = 24, icTrophy = 26, icGoalOpen = 30, icGoalReached = 31
 };
+// clang-format on
 
-std::string Chr(int Code) { return std::string(1, static_cast<char>(Code)); }
+std::string Chr(int Code) {
+  return std::string(1, static_cast<char>(Code));
+}
 
-const std::string& Label(TStringId Id) { return Strings[Id]; }
+const std::string& Label(TStringId Id) {
+  return Strings[Id];
+}
 
 // The digits of a money amount: separators before the last three digits from 1000 on, and
 // before the last six above 999999.
@@ -30,7 +36,9 @@ std::string MoneyDigits(int64_t Amount) {
   return Digits;
 }
 
-std::string Plain(int64_t Value) { return std::to_string(Value); }
+std::string Plain(int64_t Value) {
+  return std::to_string(Value);
+}
 
 std::string Join(const std::vector<std::string>& Lines) {
   std::string Text;
@@ -56,7 +64,9 @@ int32_t WithDifficulty(int32_t Amount) {
 
 }  // namespace
 
-std::string FormatMoney(int64_t Amount) { return Chr(CurrencySymbol) + MoneyDigits(Amount); }
+std::string FormatMoney(int64_t Amount) {
+  return Chr(CurrencySymbol) + MoneyDigits(Amount);
+}
 
 std::string FormatGrouped(int64_t Value) {
   std::string Text = std::to_string(Value);
@@ -92,10 +102,14 @@ std::string AffectText(int32_t ToHouses, int32_t ToBlocks) {
 std::string CostText(int Kind, bool Affordable) {
   const std::string Mark = Chr(icGap) + Chr(Affordable ? icAffordable : icNotAffordable);
   switch (Kind) {
-    case 0: return Chr(icMoney) + Mark + Label(sidLabelCost);
-    case 1: return Chr(icMaterial) + Mark + Label(sidLabelMaterial);
-    case 2: return Chr(icWorkers) + Mark + Label(sidLabelWorkers);
-    default: return Chr(icLicense) + Mark;
+    case 0:
+      return Chr(icMoney) + Mark + Label(sidLabelCost);
+    case 1:
+      return Chr(icMaterial) + Mark + Label(sidLabelMaterial);
+    case 2:
+      return Chr(icWorkers) + Mark + Label(sidLabelWorkers);
+    default:
+      return Chr(icLicense) + Mark;
   }
 }
 
@@ -121,8 +135,8 @@ std::string FormatGoal(uint8_t Kind, int32_t Count) {
 std::string TMission::NeedsText(int32_t Count) const {
   std::string Text = Label(sidLabelNeeds) + " ";
   for (int Service = 1; Service <= Count && Service <= 6; ++Service)
-    Text += Chr(13 + Service) + Chr(icGap) +
-            Chr(ServiceCount[Service] > 0 ? icAffordable : icMissing);
+    Text +=
+        Chr(13 + Service) + Chr(icGap) + Chr(ServiceCount[Service] > 0 ? icAffordable : icMissing);
   return Text;
 }
 
@@ -159,8 +173,8 @@ std::string TMission::GetGoalsText() const {
   for (int I = 1; I <= 3; ++I) {
     const TGoal& Goal = Goals[I];
     if (Goal.Kind == gkNone) continue;
-    std::string Line = Chr(Goal.Reached ? icGoalReached : icGoalOpen) + " " +
-                       FormatGoal(Goal.Kind, Goal.Target);
+    std::string Line =
+        Chr(Goal.Reached ? icGoalReached : icGoalOpen) + " " + FormatGoal(Goal.Kind, Goal.Target);
     const TGoalInfo& G = GoalInfos[Goal.Kind < GoalKindCount ? Goal.Kind : 0];
     if (G.Ranged && (G.Measure == msCount || G.Measure == msCountUpgraded))
       Line += " (" + Label(sidLabelYouHave) + " " + Plain(Goal.Current) + ")";
@@ -190,14 +204,12 @@ void TMission::GetInfoTexts(TInfoStrings& Lines) const {
     Lines[1] = BracketText(Material ? sidActionHintOrderMaterial : sidActionHintTrainWorker);
     Lines[2] = CostText(0, Money >= Price) + " " + FormatMoney(Price);
   } else if (E >= 15 && E <= 21) {
-    static const TStringId Names[] = {sidActionNameBuyLicense, sidActionNamePause,
-                                      sidActionNameExit,       sidActionNameRestart,
-                                      sidActionNameOptions,    sidActionNameHelp,
-                                      sidActionNameCollecting};
-    static const TStringId Hints[] = {sidActionHintBuyLicense, sidActionHintPause,
-                                      sidActionHintExit,       sidActionHintRestart,
-                                      sidActionHintOptions,    sidActionHintHelp,
-                                      sidActionHintCollecting};
+    static const TStringId Names[] = {
+        sidActionNameBuyLicense, sidActionNamePause, sidActionNameExit,      sidActionNameRestart,
+        sidActionNameOptions,    sidActionNameHelp,  sidActionNameCollecting};
+    static const TStringId Hints[] = {
+        sidActionHintBuyLicense, sidActionHintPause, sidActionHintExit,      sidActionHintRestart,
+        sidActionHintOptions,    sidActionHintHelp,  sidActionHintCollecting};
     Lines[0] = Strings[Names[E - 15]];
     Lines[1] = BracketText(Hints[E - 15]);
   } else if (E >= 0 && E <= 12) {
@@ -223,8 +235,7 @@ void TMission::ActionInfoTexts(TInfoStrings& Lines, const TPane& P) const {
     return;
   }
   const int32_t Workers = P.WorkersNeeded(Slot), Taken = P.MaterialNeeded(Slot);
-  if (Taken > 0)
-    Lines[2] = CostText(1, Material >= Taken) + " " + FormatGrouped(Taken) + "    ";
+  if (Taken > 0) Lines[2] = CostText(1, Material >= Taken) + " " + FormatGrouped(Taken) + "    ";
   Lines[2] += CostText(2, FreeWorkers >= Workers) + " " + Plain(Workers);
   if (A.License != lcNone)
     Lines[3] = CostText(3, OwnsLicense(A.License)) + Strings[LicenseInfos[A.License].NameId];

@@ -14,7 +14,7 @@ TPlayers* Players = nullptr;
 
 TProgress DefaultProgress(int32_t Scenario) {
   // Each of the 20 trophy pictures once, in scenario order from scenario 5.
-  static const int8_t TrophyPictures[20] = {0, 12, 9,  5,  13, 8, 3,  18, 1,  4,
+  static const int8_t TrophyPictures[20] = {0,  12, 9, 5, 13, 8,  3, 18, 1,  4,
                                             17, 11, 2, 6, 14, 15, 7, 19, 16, 10};
   if (Scenario >= 1 && Scenario <= 4) return TProgress{0, 0, 1, -1};  // tutorials: no trophy
   if (Scenario >= 5 && Scenario <= CampaignScenarioCount)
@@ -105,7 +105,9 @@ void TPlayer::StartCampaignMission() {
   CurrentMission = CampaignMission.get();
 }
 
-void TPlayer::ContinueCampaign() { CurrentMission = CampaignMission.get(); }
+void TPlayer::ContinueCampaign() {
+  CurrentMission = CampaignMission.get();
+}
 
 void TPlayer::RetireCampaignMission() {
   Release(SpareMission, CurrentMission);
@@ -129,7 +131,9 @@ void TPlayer::CommitSandboxMission() {
   SandboxMission->SelectPane(-1, -1);
 }
 
-void TPlayer::ContinueSandbox() { CurrentMission = SandboxMission.get(); }
+void TPlayer::ContinueSandbox() {
+  CurrentMission = SandboxMission.get();
+}
 
 void TPlayer::RetireSandboxMission() {
   Release(SpareMission, CurrentMission);
@@ -177,7 +181,9 @@ void TPlayer::RecordAwards(int32_t Scenario, TProgress Result) {
 
 // ---- TPlayers ------------------------------------------------------------------------------
 
-TPlayers::TPlayers() { Load(); }
+TPlayers::TPlayers() {
+  Load();
+}
 
 TPlayers::~TPlayers() {
   // A destructor must not throw: a failed save at exit is logged instead.

@@ -47,8 +47,8 @@ void KeepAside(const std::string& Path, const std::string& Reason) {
     Aside = Path + ".damaged-" + UtcStamp() + "-" + std::to_string(Suffix);
   if (::rename(Path.c_str(), Aside.c_str()) != 0) {
     const std::string Error = std::strerror(errno);
-    LogError("Failed to load profiles \"" + Path + "\" (" + Reason + "); could not keep it aside (" +
-             Error + ")");
+    LogError("Failed to load profiles \"" + Path + "\" (" + Reason +
+             "); could not keep it aside (" + Error + ")");
     throw std::runtime_error("Cannot keep damaged file \"" + Path + "\" aside (" + Error + ")");
   }
   LogError("Failed to load profiles \"" + Path + "\" (" + Reason + "); kept as \"" + Aside + "\"");
@@ -101,9 +101,13 @@ void PreserveOldFile(const std::string& Path) {
 
 }  // namespace
 
-std::string PlayersFileName() { return SavesFolder + "Players.sav"; }
+std::string PlayersFileName() {
+  return SavesFolder + "Players.sav";
+}
 
-std::string PlayersBackupName() { return PlayersFileName() + ".bak"; }
+std::string PlayersBackupName() {
+  return PlayersFileName() + ".bak";
+}
 
 // ---- One profile ---------------------------------------------------------------------------
 

@@ -132,7 +132,7 @@ TEST_F(Actions, AssignWorkerIconFollowsTheRunningWork) {
   P.Work(100);
   M.FreeWorkers = 0;
   P.Place(0, pkBuildingPlot, 0);
-  P.StartAction(1);  // preconditions are the screen's business
+  P.StartAction(1);                   // preconditions are the screen's business
   EXPECT_FALSE(P.CanStartAction(0));  // no free worker
 }
 

@@ -34,13 +34,9 @@ TEST_F(Goals, CountGoalsReadTheirKindsAndUpgrades) {
   Partly.ApplyUpgrade(upClass1);
   Partly.ApplyUpgrade(upClass2);
   const std::pair<uint8_t, int32_t> Cases[] = {
-      {gkPost, 1},  // a damaged post still stands
-      {gkHousesClass3, 1},
-      {gkHousesClass1, 2},  // old houses have no classes
-      {gkHouses, 3},
-      {gkBuilding, 4},
-      {gkBuildingInspection, 0},
-      {gkResidents, 3 + 6 + 4},
+      {gkPost, 1},                               // a damaged post still stands
+      {gkHousesClass3, 1}, {gkHousesClass1, 2},  // old houses have no classes
+      {gkHouses, 3},       {gkBuilding, 4},     {gkBuildingInspection, 0}, {gkResidents, 3 + 6 + 4},
   };
   for (auto [Kind, Expected] : Cases) {
     M.ClearGoals();
@@ -184,9 +180,9 @@ class Awards : public ::testing::Test {
  protected:
   void SetUp() override {
     Register.Deadline = true;
-    for (TStringId Id : {sidAwardGold, sidAwardSilver, sidAwardTrophy1, sidAwardTrophy2,
-                         sidCompletedGoldStars, sidCompletedSilverStars, sidCompletedTrophies,
-                         sidComletedCampaign})
+    for (TStringId Id :
+         {sidAwardGold, sidAwardSilver, sidAwardTrophy1, sidAwardTrophy2, sidCompletedGoldStars,
+          sidCompletedSilverStars, sidCompletedTrophies, sidComletedCampaign})
       Strings[Id] = StringIdNames[Id];
   }
   TProgress Finish(int Scenario, float Time, bool Trophy) {
@@ -203,8 +199,8 @@ class Awards : public ::testing::Test {
 
 TEST_F(Awards, FirstGoldAndTrophyThenNothingMore) {
   TProgress R = Finish(5, 30, true);
-  EXPECT_EQ(Player.AwardText, std::string(StringIdNames[sidAwardGold]) + '\r' +
-                                  StringIdNames[sidAwardTrophy2]);
+  EXPECT_EQ(Player.AwardText,
+            std::string(StringIdNames[sidAwardGold]) + '\r' + StringIdNames[sidAwardTrophy2]);
   EXPECT_EQ(Player.AwardText2, "");
   EXPECT_EQ(R.Medal, 2);
   EXPECT_EQ(R.TrophyWon, 1);

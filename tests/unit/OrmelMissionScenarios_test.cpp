@@ -12,30 +12,55 @@ namespace {
 // The campaign table in its authored form: N | trophy goal | goals | money | material | workers
 // | owned licenses | licenses to buy | gold | silver | deadline | rules off | face.
 const char* const CampaignRows[] = {
-    "| 1 | - | House1 3 | 25000 | 200 | 4 | 1 | - | 1:00 | 3:00 | - | damage, happiness, residents | 1 |",
-    "| 2 | - | House2 3; HousesClass1 2 | 118000 | 180 | 5 | 1 | 2 | 2:00 | 3:30 | - | damage, happiness, residents | 1 |",
-    "| 3 | - | Post 1; Happiness 10 | 175000 | 40 | 8 | 1, 2 | 7 | 3:00 | 4:00 | - | damage, residents | 1 |",
-    "| 4 | - | HousesSecurity 3; PostBank 1; Residents 40 | 200000 | 870 | 12 | 1, 2, 7 | 13, 15 | 4:30 | 6:30 | - | damage | 1 |",
-    "| 5 | HousesClass1 10 | Income 6500; Market 1 | 35000 | 420 | 9 | 1, 2, 7 | 8, 13, 14, 15 | 10:00 | 12:00 | - | - | 3 |",
-    "| 6 | Happiness 20 | House2 6; House3 4 | 30000 | 350 | 10 | 1, 2, 7, 8 | 3, 13, 14, 15 | 10:00 | 12:00 | 14:30 | - | 3 |",
-    "| 7 | Workers 15 | HousesGarden 8; Market 1; Money 200000 | 30000 | 500 | 8 | 1, 2, 3, 7, 8 | 13, 14, 15 | 9:30 | 11:30 | 14:00 | - | 3 |",
-    "| 8 | Material 2000 | HousesClass1 10; Residents 100; Restaurant 1 | 35000 | 400 | 10 | 1, 2, 3, 7, 8 | 9, 13, 14, 15 | 10:30 | 12:30 | 15:00 | - | 3 |",
-    "| 9 | Income 11500 | House1 5; House2 5; MarketBakery 1 | 25000 | 100 | 7 | 1, 2, 3, 7, 8, 9 | 13, 14, 15, 17 | 13:30 | 15:30 | 19:30 | - | 5 |",
-    "| 10 | Residents 120 | House3 10; RestaurantCafe 1; Happiness 50 | 32000 | 300 | 8 | 1, 2, 3, 7, 8, 9 | 13, 14, 15, 16, 17 | 13:30 | 15:30 | 19:30 | - | 5 |",
-    "| 11 | BuildingInspection 18 | HousesSecurity 15; Money 500000; Material 4000 | 40000 | 420 | 10 | 1, 2, 3, 7, 8, 9 | 13, 14, 15, 16, 17 | 14:30 | 16:30 | 21:00 | - | 5 |",
-    "| 12 | Happiness 30 | Block1 6; Park 1; Building 18 | 45000 | 500 | 10 | 1, 2, 3, 7, 8, 9 | 4, 10, 13, 14, 15, 16, 17 | 12:30 | 14:30 | 18:00 | - | 5 |",
-    "| 13 | Building 20 | House3 8; BlocksInternet 5; Income 33000 | 55000 | 600 | 10 | 1, 2, 3, 4, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 16:30 | 19:00 | 22:30 | - | 4 |",
-    "| 14 | HousesClass3 4 | BlocksClass1 10; Happiness 30; Workers 20 | 61000 | 600 | 12 | 1, 2, 3, 4, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 16:00 | 18:30 | 21:30 | - | 4 |",
-    "| 15 | Houses 15 | BuildingInspection 20; ParkExoticTrees 1; Residents 200 | 62000 | 550 | 10 | 1, 2, 3, 4, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 14:30 | 16:30 | 19:30 | - | 4 |",
-    "| 16 | Money 1000000 | Block1 8; Block2 4; Happiness 40 | 82000 | 780 | 12 | 1, 2, 3, 4, 7, 8, 9, 10 | 5, 13, 14, 15, 16, 17 | 16:30 | 19:00 | 22:30 | - | 4 |",
-    "| 17 | Happiness 15 | BlocksFireProtection 8; Residents 320; Income 40000 | 85000 | 900 | 12 | 1, 2, 3, 4, 5, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 15:00 | 16:30 | 20:30 | - | 2 |",
-    "| 18 | Block2 6 | BlocksClass1 12; Playground 1; Happiness 12 | 65000 | 620 | 10 | 1, 2, 3, 4, 5, 7, 8, 9, 10 | 11, 13, 14, 15, 16, 17 | 16:00 | 17:30 | 21:30 | - | 2 |",
-    "| 19 | Residents 240 | House3 9; BlocksClass3 5; Happiness 45 | 70000 | 640 | 12 | 1, 2, 3, 4, 5, 7, 8, 9, 10, 11 | 13, 14, 15, 16, 17 | 14:30 | 16:00 | 19:30 | - | 2 |",
-    "| 20 | Happiness 10 | Block3 6; PlaygroundLeague 1; Money 1500000 | 120000 | 950 | 16 | 1, 2, 3, 4, 5, 7, 8, 9, 10, 11 | 6, 13, 14, 15, 16, 17, 18 | 18:00 | 20:00 | 24:30 | - | 2 |",
-    "| 21 | Money 2000000 | BlocksInternet 18; Happiness 45; Workers 40 | 80000 | 830 | 12 | 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 | 13, 14, 15, 16, 17, 18 | 16:00 | 17:30 | 20:00 | - | 6 |",
-    "| 22 | Residents 850 | Block3 10; Square 1; Income 100000 | 90000 | 800 | 14 | 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 | 12, 13, 14, 15, 16, 17, 18 | 16:30 | 18:00 | 20:30 | - | 6 |",
-    "| 23 | Blocks 16 | Block2 8; Block3 6; Happiness 60 | 220000 | 980 | 16 | 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 | 13, 14, 15, 16, 17, 18 | 17:30 | 19:30 | 22:00 | - | 6 |",
-    "| 24 | BuildingInspection 25 | Money 3000000; Happiness 70; Residents 800 | 230000 | 920 | 16 | 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 | 13, 14, 15, 16, 17, 18 | 17:30 | 19:30 | 22:00 | - | 6 |",
+    "| 1 | - | House1 3 | 25000 | 200 | 4 | 1 | - | 1:00 | 3:00 | - | damage, happiness, residents "
+    "| 1 |",
+    "| 2 | - | House2 3; HousesClass1 2 | 118000 | 180 | 5 | 1 | 2 | 2:00 | 3:30 | - | damage, "
+    "happiness, residents | 1 |",
+    "| 3 | - | Post 1; Happiness 10 | 175000 | 40 | 8 | 1, 2 | 7 | 3:00 | 4:00 | - | damage, "
+    "residents | 1 |",
+    "| 4 | - | HousesSecurity 3; PostBank 1; Residents 40 | 200000 | 870 | 12 | 1, 2, 7 | 13, 15 | "
+    "4:30 | 6:30 | - | damage | 1 |",
+    "| 5 | HousesClass1 10 | Income 6500; Market 1 | 35000 | 420 | 9 | 1, 2, 7 | 8, 13, 14, 15 | "
+    "10:00 | 12:00 | - | - | 3 |",
+    "| 6 | Happiness 20 | House2 6; House3 4 | 30000 | 350 | 10 | 1, 2, 7, 8 | 3, 13, 14, 15 | "
+    "10:00 | 12:00 | 14:30 | - | 3 |",
+    "| 7 | Workers 15 | HousesGarden 8; Market 1; Money 200000 | 30000 | 500 | 8 | 1, 2, 3, 7, 8 | "
+    "13, 14, 15 | 9:30 | 11:30 | 14:00 | - | 3 |",
+    "| 8 | Material 2000 | HousesClass1 10; Residents 100; Restaurant 1 | 35000 | 400 | 10 | 1, 2, "
+    "3, 7, 8 | 9, 13, 14, 15 | 10:30 | 12:30 | 15:00 | - | 3 |",
+    "| 9 | Income 11500 | House1 5; House2 5; MarketBakery 1 | 25000 | 100 | 7 | 1, 2, 3, 7, 8, 9 "
+    "| 13, 14, 15, 17 | 13:30 | 15:30 | 19:30 | - | 5 |",
+    "| 10 | Residents 120 | House3 10; RestaurantCafe 1; Happiness 50 | 32000 | 300 | 8 | 1, 2, 3, "
+    "7, 8, 9 | 13, 14, 15, 16, 17 | 13:30 | 15:30 | 19:30 | - | 5 |",
+    "| 11 | BuildingInspection 18 | HousesSecurity 15; Money 500000; Material 4000 | 40000 | 420 | "
+    "10 | 1, 2, 3, 7, 8, 9 | 13, 14, 15, 16, 17 | 14:30 | 16:30 | 21:00 | - | 5 |",
+    "| 12 | Happiness 30 | Block1 6; Park 1; Building 18 | 45000 | 500 | 10 | 1, 2, 3, 7, 8, 9 | "
+    "4, 10, 13, 14, 15, 16, 17 | 12:30 | 14:30 | 18:00 | - | 5 |",
+    "| 13 | Building 20 | House3 8; BlocksInternet 5; Income 33000 | 55000 | 600 | 10 | 1, 2, 3, "
+    "4, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 16:30 | 19:00 | 22:30 | - | 4 |",
+    "| 14 | HousesClass3 4 | BlocksClass1 10; Happiness 30; Workers 20 | 61000 | 600 | 12 | 1, 2, "
+    "3, 4, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 16:00 | 18:30 | 21:30 | - | 4 |",
+    "| 15 | Houses 15 | BuildingInspection 20; ParkExoticTrees 1; Residents 200 | 62000 | 550 | 10 "
+    "| 1, 2, 3, 4, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 14:30 | 16:30 | 19:30 | - | 4 |",
+    "| 16 | Money 1000000 | Block1 8; Block2 4; Happiness 40 | 82000 | 780 | 12 | 1, 2, 3, 4, 7, "
+    "8, 9, 10 | 5, 13, 14, 15, 16, 17 | 16:30 | 19:00 | 22:30 | - | 4 |",
+    "| 17 | Happiness 15 | BlocksFireProtection 8; Residents 320; Income 40000 | 85000 | 900 | 12 "
+    "| 1, 2, 3, 4, 5, 7, 8, 9, 10 | 13, 14, 15, 16, 17 | 15:00 | 16:30 | 20:30 | - | 2 |",
+    "| 18 | Block2 6 | BlocksClass1 12; Playground 1; Happiness 12 | 65000 | 620 | 10 | 1, 2, 3, "
+    "4, 5, 7, 8, 9, 10 | 11, 13, 14, 15, 16, 17 | 16:00 | 17:30 | 21:30 | - | 2 |",
+    "| 19 | Residents 240 | House3 9; BlocksClass3 5; Happiness 45 | 70000 | 640 | 12 | 1, 2, 3, "
+    "4, 5, 7, 8, 9, 10, 11 | 13, 14, 15, 16, 17 | 14:30 | 16:00 | 19:30 | - | 2 |",
+    "| 20 | Happiness 10 | Block3 6; PlaygroundLeague 1; Money 1500000 | 120000 | 950 | 16 | 1, 2, "
+    "3, 4, 5, 7, 8, 9, 10, 11 | 6, 13, 14, 15, 16, 17, 18 | 18:00 | 20:00 | 24:30 | - | 2 |",
+    "| 21 | Money 2000000 | BlocksInternet 18; Happiness 45; Workers 40 | 80000 | 830 | 12 | 1, 2, "
+    "3, 4, 5, 6, 7, 8, 9, 10, 11 | 13, 14, 15, 16, 17, 18 | 16:00 | 17:30 | 20:00 | - | 6 |",
+    "| 22 | Residents 850 | Block3 10; Square 1; Income 100000 | 90000 | 800 | 14 | 1, 2, 3, 4, 5, "
+    "6, 7, 8, 9, 10, 11 | 12, 13, 14, 15, 16, 17, 18 | 16:30 | 18:00 | 20:30 | - | 6 |",
+    "| 23 | Blocks 16 | Block2 8; Block3 6; Happiness 60 | 220000 | 980 | 16 | 1, 2, 3, 4, 5, 6, "
+    "7, 8, 9, 10, 11, 12 | 13, 14, 15, 16, 17, 18 | 17:30 | 19:30 | 22:00 | - | 6 |",
+    "| 24 | BuildingInspection 25 | Money 3000000; Happiness 70; Residents 800 | 230000 | 920 | 16 "
+    "| 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 | 13, 14, 15, 16, 17, 18 | 17:30 | 19:30 | 22:00 | - "
+    "| 6 |",
 };
 
 // A few cells of every map, "(X,Y) cell" with the kind number, orientation letter and an
@@ -65,8 +90,12 @@ const std::pair<int, const char*> MapCells[] = {
     {22, "(0,0) 32a (2,2) 1d1 (4,4) 1b0 (1,3) 1b1 (3,1) 1c1"},
     {23, "(0,0) 18a1 (2,2) 1b0 (4,4) 18c1 (1,3) 16d (3,1) 1d0"},
     {24, "(0,0) 32d (2,2) 1d0 (4,4) 4c1 (1,3) 1b0 (3,1) 1c0"},
-    {25, "(1,0) 18d1 (1,1) 1d1 (1,4) 1d1 (2,0) 1b0 (2,1) 1b1 (2,2) 1b0 (2,4) 18b1 (3,2) 1a1 (3,3) 1c0 (4,2) 18a1 (4,3) 18c1 (0,0) 22a0"},
-    {26, "(0,1) 1a0 (0,2) 18c1 (0,3) 1a1 (0,4) 1c0 (1,1) 1a1 (1,2) 18c1 (1,4) 1c0 (2,1) 18a1 (2,2) 18c1 (3,2) 18b1 (3,4) 18c1 (4,3) 18a1 (4,4) 18c0 (0,0) 26a"},
+    {25,
+     "(1,0) 18d1 (1,1) 1d1 (1,4) 1d1 (2,0) 1b0 (2,1) 1b1 (2,2) 1b0 (2,4) 18b1 (3,2) 1a1 (3,3) 1c0 "
+     "(4,2) 18a1 (4,3) 18c1 (0,0) 22a0"},
+    {26,
+     "(0,1) 1a0 (0,2) 18c1 (0,3) 1a1 (0,4) 1c0 (1,1) 1a1 (1,2) 18c1 (1,4) 1c0 (2,1) 18a1 (2,2) "
+     "18c1 (3,2) 18b1 (3,4) 18c1 (4,3) 18a1 (4,4) 18c0 (0,0) 26a"},
     {27, "(0,2) 18d1 (1,4) 18d0 (2,3) 1b1 (2,4) 18b0 (4,0) 1b1 (4,2) 18b1 (0,0) 26a"},
     {28, "(0,2) 31a (2,0) 1d1 (3,0) 1b0 (3,1) 1b1 (3,2) 31b (0,0) 22a1"},
     {29, "(4,2) 1a1 (0,0) 23a0"},
@@ -102,13 +131,43 @@ std::vector<std::string> Split(const std::string& Text, char Separator) {
 }
 
 uint8_t GoalKindByName(const std::string& Name) {
-  static const char* const Names[] = {
-      "None", "Money", "Income", "Happiness", "Residents", "Material", "Workers", "Building",
-      "BuildingInspection", "House1", "House2", "House3", "Houses", "HousesClass1",
-      "HousesClass3", "HousesGarden", "HousesSecurity", "Block1", "Block2", "Block3", "Blocks",
-      "BlocksClass1", "BlocksClass3", "BlocksInternet", "BlocksFireProtection", "Post",
-      "PostBank", "Market", "MarketBakery", "Restaurant", "RestaurantCafe", "Park",
-      "ParkExoticTrees", "Playground", "PlaygroundLeague", "Square", "SquareAttraction"};
+  static const char* const Names[] = {"None",
+                                      "Money",
+                                      "Income",
+                                      "Happiness",
+                                      "Residents",
+                                      "Material",
+                                      "Workers",
+                                      "Building",
+                                      "BuildingInspection",
+                                      "House1",
+                                      "House2",
+                                      "House3",
+                                      "Houses",
+                                      "HousesClass1",
+                                      "HousesClass3",
+                                      "HousesGarden",
+                                      "HousesSecurity",
+                                      "Block1",
+                                      "Block2",
+                                      "Block3",
+                                      "Blocks",
+                                      "BlocksClass1",
+                                      "BlocksClass3",
+                                      "BlocksInternet",
+                                      "BlocksFireProtection",
+                                      "Post",
+                                      "PostBank",
+                                      "Market",
+                                      "MarketBakery",
+                                      "Restaurant",
+                                      "RestaurantCafe",
+                                      "Park",
+                                      "ParkExoticTrees",
+                                      "Playground",
+                                      "PlaygroundLeague",
+                                      "Square",
+                                      "SquareAttraction"};
   for (int K = 0; K < GoalKindCount; ++K)
     if (Name == Names[K]) return static_cast<uint8_t>(K);
   ADD_FAILURE() << "unknown goal " << Name;

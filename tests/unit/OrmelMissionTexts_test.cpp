@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string C(int Code) { return std::string(1, static_cast<char>(Code)); }
+std::string C(int Code) {
+  return std::string(1, static_cast<char>(Code));
+}
 
 // Every text id reads as its own name without the "sid" prefix and the kind prefix, so the
 // expected texts stay readable: sidLabelIncome -> "Income", sidGoalNameMoney -> "Money".
@@ -16,9 +18,9 @@ class Texts : public ::testing::Test {
     SeedMissionRandom(9);
     for (int Id = 1; Id < sidCount; ++Id) {
       std::string Name = StringIdNames[Id];
-      for (const char* Prefix : {"sidLabel", "sidGoalName", "sidPaneName", "sidPaneHint",
-                                 "sidActionName", "sidActionHint", "sidActionProgressName",
-                                 "sidLicenseName", "sid"})
+      for (const char* Prefix :
+           {"sidLabel", "sidGoalName", "sidPaneName", "sidPaneHint", "sidActionName",
+            "sidActionHint", "sidActionProgressName", "sidLicenseName", "sid"})
         if (Name.rfind(Prefix, 0) == 0) {
           Name = Name.substr(std::string(Prefix).size());
           break;
@@ -76,14 +78,13 @@ TEST_F(Texts, SharedPieces) {
   EXPECT_EQ(AffectText(1, 1), "Affect +1 " + C(9) + " " + C(11) + " " + C(12));
   EXPECT_EQ(AffectText(-1, 0), "Affect -1 " + C(10) + " " + C(11));
   EXPECT_EQ(AffectText(0, -1), "Affect -1 " + C(10) + " " + C(12));
-  EXPECT_EQ(AffectText(-2, -1),
-            "Affect -2 " + C(10) + " " + C(11) + ", -1 " + C(10) + " " + C(12));
+  EXPECT_EQ(AffectText(-2, -1), "Affect -2 " + C(10) + " " + C(11) + ", -1 " + C(10) + " " + C(12));
   EXPECT_EQ(CostText(0, true), C(1) + C(8) + C(5) + "Cost");
   EXPECT_EQ(CostText(1, false), C(2) + C(8) + C(6) + "Material");
   EXPECT_EQ(CostText(3, true), C(4) + C(8) + C(5));
   M.ServiceCount[svPost] = 1;
-  EXPECT_EQ(M.NeedsText(3), "Needs " + C(14) + C(8) + C(5) + C(15) + C(8) + C(7) + C(16) +
-                                C(8) + C(7));
+  EXPECT_EQ(M.NeedsText(3),
+            "Needs " + C(14) + C(8) + C(5) + C(15) + C(8) + C(7) + C(16) + C(8) + C(7));
   TPane& P = *M.Pane(0, 0);
   EXPECT_EQ(P.UpgradeNames(), "");
   P.Upgrades |= 1u << upInspected | 1u << upAttraction;
@@ -120,8 +121,8 @@ TEST_F(Texts, TimeTextShowsTheOpenMedalTheDeadlineAndTheTrophy) {
   EXPECT_EQ(M.GetTimeText(), C(22) + " GoldTime 10:00" + C(13) + Deadline + C(13) + Trophy);
   M.Time = 600;
   M.Goals[0].Reached = 1;
-  EXPECT_EQ(M.GetTimeText(), C(23) + " SilverTime 12:00" + C(13) + Deadline + C(13) + C(26) +
-                                 C(8) + C(5) + "TrophyGoal " + FormatGoal(gkHappiness, 20));
+  EXPECT_EQ(M.GetTimeText(), C(23) + " SilverTime 12:00" + C(13) + Deadline + C(13) + C(26) + C(8) +
+                                 C(5) + "TrophyGoal " + FormatGoal(gkHappiness, 20));
   M.Time = 720;
   M.Goals[0] = TGoal{};
   Register.Deadline = false;
@@ -135,9 +136,8 @@ TEST_F(Texts, GoalsTextMarksAndCounts) {
   M.Pane(0, 0)->Place(0, pkHouse2, 0);
   M.Pane(1, 0)->Place(0, pkPost, 0);
   M.Update(0);
-  EXPECT_EQ(M.GetGoalsText(), C(30) + " " + C(11) + " 6 House2 (YouHave 1)" + C(13) + C(31) +
-                                  " " + C(14) + " Post" + C(13) + C(30) + " " + C(1) +
-                                  " $200 000 Money");
+  EXPECT_EQ(M.GetGoalsText(), C(30) + " " + C(11) + " 6 House2 (YouHave 1)" + C(13) + C(31) + " " +
+                                  C(14) + " Post" + C(13) + C(30) + " " + C(1) + " $200 000 Money");
 }
 
 TEST_F(Texts, LicenseText) {
@@ -177,15 +177,14 @@ TEST_F(Texts, InformationAboutFixedIconsAndActions) {
   M.FreeWorkers = 4;
   M.SelectPane(2, 2);
   M.GetInfoTexts(Lines);
-  const TInfoStrings House1 = {
-      "ConstructHouse1",
-      "(ConstructHouse1)",
-      CostText(1, false) + " 80    " + CostText(2, true) + " 4",
-      CostText(3, true) + "House1",
-      AffectText(1, 0),
-      "RentalIncome $375",
-      "Residents 4",
-      ""};
+  const TInfoStrings House1 = {"ConstructHouse1",
+                               "(ConstructHouse1)",
+                               CostText(1, false) + " 80    " + CostText(2, true) + " 4",
+                               CostText(3, true) + "House1",
+                               AffectText(1, 0),
+                               "RentalIncome $375",
+                               "Residents 4",
+                               ""};
   EXPECT_EQ(Lines, House1);
 
   M.Pane(2, 2)->Place(0, pkPark, 0);
@@ -205,22 +204,23 @@ TEST_F(Texts, InformationAboutTheSelectedPane) {
   M.Update(0);
   M.SelectPane(1, 1);
   M.GetInfoTexts(Lines);
-  const TInfoStrings Idle = {"House1", "(Residential)", AffectText(1, 0), "Income $300",
-                             M.NeedsText(1), "Residents 4", "", ""};
+  const TInfoStrings Idle = {
+      "House1", "(Residential)", AffectText(1, 0), "Income $300", M.NeedsText(1), "Residents 4", "",
+      ""};
   EXPECT_EQ(Lines, Idle);
 
   House.Damaged = 1;
   M.GetInfoTexts(Lines);
-  const TInfoStrings Damaged = {"House1", "(Damaged)", AffectText(1, 0), "Residents 4",
-                                "", "", "", ""};
+  const TInfoStrings Damaged = {"House1", "(Damaged)", AffectText(1, 0), "Residents 4", "", "",
+                                "",       ""};
   EXPECT_EQ(Lines, Damaged);
 
   House.Damaged = 0;
   M.Material = M.FreeWorkers = 100;
   House.StartAction(4);
   M.GetInfoTexts(Lines);
-  const TInfoStrings Busy = {"House1", "(Upgrade)", "AssignedWorkers 2", "MaxWorkers 3",
-                             "", "", "", ""};
+  const TInfoStrings Busy = {"House1", "(Upgrade)", "AssignedWorkers 2", "MaxWorkers 3", "", "",
+                             "",       ""};
   EXPECT_EQ(Lines, Busy);
   M.HoveredAction = 0;
   M.FreeWorkers = 0;

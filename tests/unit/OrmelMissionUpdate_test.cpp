@@ -248,7 +248,7 @@ TEST_F(Tick, DeadlineNeedsTheRuleAndStrictlyMoreTime) {
 TEST_F(Tick, SoundClassesOfRunningWork) {
   M.Material = M.Workers = M.FreeWorkers = 1000;
   M.OwnedLicenses = ~0u;
-  M.Pane(0, 0)->StartAction(1);  // construction: class 1
+  M.Pane(0, 0)->StartAction(1);         // construction: class 1
   Put(1, 1, pkHouse1).StartAction(11);  // demolition: class 2
   Put(2, 2, pkForest1);
   M.Money = 100000;

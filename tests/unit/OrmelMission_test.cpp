@@ -155,18 +155,18 @@ class SavedForm : public ::testing::Test {
     M.StartShown = 1;
     M.DamageOn = M.HappinessOn = M.ResidentsOn = 1;
   }
-  const std::vector<uint8_t> PaneBytes = Hex(
-      "02000000 02 03000000 05000000 01 00 15 16 00 1a 1b 00 00 00 00 0e 00 01 0000f742 00 "
-      "0000803e feffffff 0a000000 1b 02000000 00000041 08000000 02000000 03000000 0000c03f");
-  const std::vector<uint8_t> TailBytes = Hex(
-      "01 01000000 03000000 07000000 0000b542 3a020000 b2020000 48030000 00 00002040 00 "
-      "06010000 0f000000 0f000000 0f000000 08000000 03000000 1b010000 01000000 01000000 "
-      "01000000 400d0300 b8880000 "
-      "b8880000 b0040000 00007042 00000000 0000a040 28000000 01000000 01000000 00000000 "
-      "00000000 00000000 00000000 "
-      "fdffffff f4010000 ffffffff 00000000 08000000 06000000 00000000 0000f040 8f010000 "
-      "8fe10000 "
-      "01 00000000 00000000 01 01 01");
+  const std::vector<uint8_t> PaneBytes =
+      Hex("02000000 02 03000000 05000000 01 00 15 16 00 1a 1b 00 00 00 00 0e 00 01 0000f742 00 "
+          "0000803e feffffff 0a000000 1b 02000000 00000041 08000000 02000000 03000000 0000c03f");
+  const std::vector<uint8_t> TailBytes =
+      Hex("01 01000000 03000000 07000000 0000b542 3a020000 b2020000 48030000 00 00002040 00 "
+          "06010000 0f000000 0f000000 0f000000 08000000 03000000 1b010000 01000000 01000000 "
+          "01000000 400d0300 b8880000 "
+          "b8880000 b0040000 00007042 00000000 0000a040 28000000 01000000 01000000 00000000 "
+          "00000000 00000000 00000000 "
+          "fdffffff f4010000 ffffffff 00000000 08000000 06000000 00000000 0000f040 8f010000 "
+          "8fe10000 "
+          "01 00000000 00000000 01 01 01");
   TMission M{nullptr};
 };
 
@@ -241,17 +241,17 @@ TEST_F(SavedForm, EveryShortFormFailsCleanly) {
 TEST_F(SavedForm, ValuesNoGameCanHoldAreRejected) {
   const size_t Pane = (1 * 5 + 3) * 69, Tail = 1725;
   const std::pair<size_t, std::vector<uint8_t>> Cases[] = {
-      {Pane + 4, {39}},                      // pane kind beyond the table
-      {Pane + 13, {36}},                     // action kind in a slot
-      {Pane + 44, {200}},                    // running action kind
-      {Pane + 0, {4, 0, 0, 0}},              // orientation
-      {Pane + 27, {0, 0, 0xc0, 0x7f}},       // NaN damage timer
-      {Tail + 9, {0, 0, 0, 0}},              // scenario 0
-      {Tail + 9, {49, 0, 0, 0}},             // scenario 49
-      {Tail + 13, {0, 0, 0x80, 0xff}},       // time -infinity
-      {Tail + 13, {0xf9, 0x02, 0x15, 0x50}}, // time 1e10
-      {Tail + 17, {0xff, 0xff, 0xff, 0x7f}}, // gold time
-      {Tail + 35, {37}},                     // goal kind
+      {Pane + 4, {39}},                        // pane kind beyond the table
+      {Pane + 13, {36}},                       // action kind in a slot
+      {Pane + 44, {200}},                      // running action kind
+      {Pane + 0, {4, 0, 0, 0}},                // orientation
+      {Pane + 27, {0, 0, 0xc0, 0x7f}},         // NaN damage timer
+      {Tail + 9, {0, 0, 0, 0}},                // scenario 0
+      {Tail + 9, {49, 0, 0, 0}},               // scenario 49
+      {Tail + 13, {0, 0, 0x80, 0xff}},         // time -infinity
+      {Tail + 13, {0xf9, 0x02, 0x15, 0x50}},   // time 1e10
+      {Tail + 17, {0xff, 0xff, 0xff, 0x7f}},   // gold time
+      {Tail + 35, {37}},                       // goal kind
       {Tail + 103, {0xff, 0xff, 0xff, 0xff}},  // residents -1
   };
   for (const auto& [Offset, Patch] : Cases) {
@@ -285,8 +285,9 @@ TEST(MissionHelpers, RandomDamageDelayAndSaturation) {
   EXPECT_GT(High, 539.0f);
   EXPECT_EQ(AddClamped(INT32_MAX - 1, 5), INT32_MAX);
   EXPECT_EQ(AddClamped(INT32_MIN + 1, -5), INT32_MIN);
-  const std::pair<float, int32_t> Floors[] = {
-      {2.7f, 2}, {3.0f, 3}, {-0.5f, -1}, {375.0f, 375}, {999999.0f, 999999}, {NAN, 0}, {3e9f, INT32_MAX}};
+  const std::pair<float, int32_t> Floors[] = {{2.7f, 2},        {3.0f, 3},           {-0.5f, -1},
+                                              {375.0f, 375},    {999999.0f, 999999}, {NAN, 0},
+                                              {3e9f, INT32_MAX}};
   for (auto [X, Expected] : Floors) EXPECT_EQ(SafeFloor(X), Expected) << X;
 }
 

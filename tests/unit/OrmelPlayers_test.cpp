@@ -29,7 +29,8 @@ std::vector<uint8_t> ReadBytes(const fs::path& Path) {
 
 void WriteBytes(const fs::path& Path, const std::vector<uint8_t>& Bytes) {
   std::ofstream File(Path, std::ios::binary | std::ios::trunc);
-  File.write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
+  File.write(reinterpret_cast<const char*>(Bytes.data()),
+             static_cast<std::streamsize>(Bytes.size()));
 }
 
 class Profiles : public ::testing::Test {
@@ -113,8 +114,8 @@ TEST_F(Profiles, NewProfileProgress) {
   EXPECT_EQ(Anna.Difficulty, 0);
   EXPECT_EQ(Anna.DeadlineOn, 1);
   EXPECT_EQ(Anna.SfxVolume, 4);
-  const int8_t Trophies[] = {-1, -1, -1, -1, 0, 12, 9, 5, 13, 8, 3, 18,
-                             1,  4,  17, 11, 2, 6, 14, 15, 7, 19, 16, 10};
+  const int8_t Trophies[] = {-1, -1, -1, -1, 0, 12, 9,  5,  13, 8,  3,  18,
+                             1,  4,  17, 11, 2, 6,  14, 15, 7,  19, 16, 10};
   for (int N = 1; N <= 24; ++N) {
     EXPECT_EQ(Anna.GetProgress(N).TrophyIndex, Trophies[N - 1]) << N;
     EXPECT_EQ(Anna.GetProgress(N).TrophyWon, N <= 4) << N;
