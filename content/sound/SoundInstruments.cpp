@@ -111,10 +111,13 @@ Mono Pluck(double hz, double gate, float velocity, float brightness, Random& ran
   const double tau = std::clamp(1.4 * std::sqrt(196.0 / hz), 0.3, 3.0);
   Mono voice(VoiceFrames(gate, 0.05, tau));
   const size_t excitation = std::min(voice.size(), static_cast<size_t>(std::ceil(delay)) + 1);
-  OnePole tone;
+  // Two gentle low passes shape the pick: the first pass through the string keeps the
+  // burst's full crest, so a raw burst would make a spike far above the note it starts.
+  OnePole tone, soften;
   tone.SetCutoff(400.0 + 9000.0 * brightness * (0.4 + 0.6 * velocity));
+  soften.SetCutoff(std::min(4.0 * hz + 2000.0, 12000.0));
   double mean = 0;
-  for (size_t n = 0; n < excitation; ++n) mean += voice[n] = tone.LowPass(random.Bipolar());
+  for (size_t n = 0; n < excitation; ++n) mean += voice[n] = soften.LowPass(tone.LowPass(random.Bipolar()));
   mean /= excitation;
   float peak = 1e-6f;
   for (size_t n = 0; n < excitation; ++n) peak = std::max(peak, std::fabs(voice[n] -= static_cast<float>(mean)));
@@ -131,7 +134,7 @@ Mono Pluck(double hz, double gate, float velocity, float brightness, Random& ran
     voice[n] = 0.5f * (current + before) * (n < held ? heldLoss : dampedLoss);
   }
   Scale(voice, static_cast<float>(0.3 * (0.3 + 0.7 * velocity)));
-  FadeEdges(voice, 0.0008, 0.004);
+  FadeEdges(voice, 0.002, 0.004);
   return voice;
 }
 

@@ -108,17 +108,17 @@ Stereo ComposeThemeMenu() {
   const auto b = Chords("Bbmaj7:4 | C:4 | Am7:4 | Dm7:4 | Gm7:4 | C:4 | Am7:2 Dm7:2 | Gm7:2 C7:2", 80);
   const auto close = Chords("Bbmaj7:4 | Am7:4 | Gm7:4 | C7sus4:4", 112);
 
-  for (const auto* section : {&intro, &a, &a2, &b, &close}) PlayPads(song, *section, 53, 0.8f, 0.6f);
+  for (const auto* section : {&intro, &a, &a2, &b, &close}) PlayPads(song, *section, 53, 0.55f, 0.6f);
 
   const Voice piano = [](double hz, double gate, float v) { return ElectricPiano(hz, gate, v); };
-  const Part pianoPart{0.85f, 0.25f, 0.35f};
+  const Part pianoPart{0.65f, 0.3f, 0.35f};
   PlayArpeggio(song, intro, {0, 1, 2, 3, 4, 3, 2, 1}, 0.5, 57, piano, pianoPart, 0.5f, 0.9);
   PlayArpeggio(song, a, {0, 1, 2, 3, 4, 3, 2, 1}, 0.5, 57, piano, pianoPart, 0.45f, 0.9);
   PlayArpeggio(song, a2, {0, 2, 1, 3, 2, 4, 3, 1}, 0.5, 57, piano, pianoPart, 0.45f, 0.9);
   PlayArpeggio(song, b, {0, 1, 2, 3, 4, 3, 2, 1}, 0.5, 60, piano, pianoPart, 0.38f, 0.9);
   PlayArpeggio(song, close, {0, 2, 4, 2}, 1.0, 57, piano, pianoPart, 0.45f, 1.6);
 
-  const Part bassPart{1.0f, 0.0f, 0.1f};
+  const Part bassPart{0.55f, 0.0f, 0.1f};
   const std::vector<BassStep> walk = {{0, 0, 1.9, 0.7f}, {2, 7, 1.9, 0.55f}};
   const std::vector<BassStep> lift = {{0, 0, 1.9, 0.7f}, {2, 7, 1.4, 0.55f}, {3.5, 12, 0.45, 0.45f}};
   PlayBass(song, intro, walk, bassPart);
@@ -147,10 +147,10 @@ Stereo ComposeThemeMenu() {
            "-:0.5 F5:0.5 A5:0.5 C6:0.5 D6:1 C6:1 | -:0.5 E5:0.5 G5:0.5 C6:0.5 E6:1 D6:1 | C6:1 A5:1 E5:1 G5:1 | "
            "F5:1.5 A5:0.5 D6:2 | -:0.5 D5:0.5 F5:0.5 Bb5:0.5 D6:1 C6:1 | G5:1 E5:1 C5:1 E5:1 | "
            "E5:1 C5:1 F5:1 A5:1 | G5:2 E5:2",
-           80, celesta, {0.8f, 0.2f, 0.5f}, 0.6f, 0.8);
+           80, celesta, {1.1f, 0.2f, 0.5f}, 0.6f, 0.8);
 
   const Hit shaker = [&dice](float v) { return Shaker(v, dice); };
-  PlayDrums(song, "2424242424242424", 0.25, 48, 16, 4, shaker, {0.5f, 0.4f, 0.15f});
+  PlayDrums(song, "2424242424242424", 0.25, 48, 16, 4, shaker, {1.5f, 0.4f, 0.15f});
   return song.Mix(0.8, 0.4, 0.55f);
 }
 
@@ -169,7 +169,7 @@ Stereo ComposeTheme1() {
   const auto tag = Chords("G:4 | Em7:4 | C:4 | D:4", 128);
 
   const Voice marimba = [](double hz, double, float v) { return Marimba(hz, v); };
-  const Part marimbaPart{0.9f, -0.3f, 0.25f};
+  const Part marimbaPart{0.6f, -0.35f, 0.25f};
   const std::vector<int> ostinato = {0, 2, 1, 3, 0, 2, 1, 2};
   for (const auto* section : {&intro, &a, &b, &a2, &tag})
     PlayArpeggio(song, *section, ostinato, 0.5, 55, marimba, marimbaPart, 0.55f, 0.5);
@@ -177,7 +177,7 @@ Stereo ComposeTheme1() {
   for (const auto* section : {&a, &a2, &tag})
     PlayArpeggio(song, *section, {3, 2}, 2.0, 67, marimba, {0.5f, 0.45f, 0.3f}, 0.35f, 1.0);
 
-  const Part bassPart{1.0f, 0.0f, 0.08f};
+  const Part bassPart{0.5f, 0.0f, 0.08f};
   const std::vector<BassStep> bounce = {
       {0, 0, 0.9, 0.75f}, {1.5, 0, 0.4, 0.5f}, {2, 7, 0.9, 0.65f}, {3, 12, 0.4, 0.5f}, {3.5, 7, 0.4, 0.5f}};
   for (const auto* section : {&intro, &a, &b, &a2, &tag}) PlayBass(song, *section, bounce, bassPart);
@@ -198,7 +198,7 @@ Stereo ComposeTheme1() {
   // The lead doubles piano and celesta an octave apart: the piano sings, the celesta sparkles.
   const Voice celesta = [](double hz, double gate, float v) { return Bell(hz, gate, v); };
   const auto lead = [&](const std::string& melody, double start, float velocity) {
-    PlayLine(song, melody, start, piano, {1.0f, -0.1f, 0.35f}, velocity, 0.85);
+    PlayLine(song, melody, start, piano, {1.2f, -0.1f, 0.35f}, velocity, 0.85);
     PlayLine(song, melody, start, celesta, {0.35f, 0.15f, 0.4f}, velocity * 0.8f, 0.6, 12);
   };
   lead("D5:0.5 G5:0.5 B5:0.5 A5:0.5 G5:1 D5:1 | F#5:0.5 A5:0.5 F#5:0.5 E5:0.5 D5:2 | "
@@ -224,8 +224,8 @@ Stereo ComposeTheme1() {
   const Hit shaker = [&dice](float v) { return Shaker(v, dice); };
   const Hit snare = [&dice](float v) { return Snare(v, dice); };
   const Hit rim = [](float v) { return Rim(v); };
-  const Part kickPart{1.0f, 0.0f, 0.05f}, clapPart{0.8f, 0.1f, 0.25f}, hatPart{0.6f, 0.35f, 0.1f};
-  const Part shakerPart{0.5f, -0.4f, 0.1f};
+  const Part kickPart{0.5f, 0.0f, 0.05f}, clapPart{1.2f, 0.1f, 0.25f}, hatPart{0.9f, 0.35f, 0.1f};
+  const Part shakerPart{0.8f, -0.4f, 0.1f};
   PlayDrums(song, "3.4.3.4.3.4.3.5.", 0.25, 0, 4, 4, hat, hatPart);
   PlayDrums(song, "2121212121212121", 0.25, 0, 4, 4, shaker, shakerPart);
   PlayDrums(song, "8.......7.......", 0.25, 8, 2, 4, kick, kickPart);
@@ -255,7 +255,7 @@ Stereo ComposeTheme2() {
   const auto a2 = Chords("D:4 | Bm:4 | G:4 | A:4 | G:4 | A:4 | D:4 | D:4", 48);
   const auto b = Chords("G:4 | A:4 | F#m:4 | Bm:4 | Em7:4 | A:4 | D:4 | A7:4", 80);
 
-  const Part bassPart{1.0f, 0.0f, 0.08f};
+  const Part bassPart{0.5f, 0.0f, 0.08f};
   const std::vector<BassStep> oomPah = {{0, 0, 0.9, 0.75f}, {2, 7, 0.9, 0.6f}, {3.0 + 2.0 / 3, 12, 0.3, 0.4f}};
   const std::vector<BassStep> walking = {{0, 0, 0.9, 0.72f}, {1, 4, 0.9, 0.55f}, {2, 7, 0.9, 0.62f}, {3, 9, 0.9, 0.55f}};
   for (const auto* section : {&intro, &a, &a2}) PlayBass(song, *section, oomPah, bassPart);
@@ -263,7 +263,7 @@ Stereo ComposeTheme2() {
 
   // Guitar: a strum on the back beats, each string a few milliseconds after the last,
   // and a lighter upstroke on the last third of the beat.
-  const Part guitarPart{0.55f, -0.35f, 0.25f};
+  const Part guitarPart{0.7f, -0.4f, 0.25f};
   for (const auto* section : {&intro, &a, &a2, &b})
     for (const ChordSpan& span : *section) {
       const std::vector<int> tones = ChordTones(span.Harmony, 55, 4);
@@ -282,7 +282,7 @@ Stereo ComposeTheme2() {
   PlayPads(song, b, 50, 0.55f, 0.5f);
 
   const Voice whistle = [&dice](double hz, double gate, float v) { return Flute(hz, gate, v, dice); };
-  const Part whistlePart{1.0f, -0.1f, 0.4f};
+  const Part whistlePart{1.1f, -0.1f, 0.4f};
   const std::string tune =
       "F#5:2/3 A5:1/3 D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D5:1 | B5:2/3 A5:1/3 F#5:2/3 D5:1/3 F#5:2 | "
       "G5:2/3 A5:1/3 B5:2/3 G5:1/3 D6:2/3 B5:1/3 G5:1 | A5:2/3 B5:1/3 C#6:2/3 B5:1/3 A5:2 | ";
@@ -298,10 +298,10 @@ Stereo ComposeTheme2() {
            "D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D5:2 | -:4",
            48, whistle, whistlePart, 0.72f, 0.85);
   PlayLine(song, "B5:2 D6:2 | C#6:2 E6:2 | C#6:2 A5:2 | B5:2 F#5:2 | G5:2 B5:2 | A5:2 C#6:2 | D6:2 A5:2 | G5:2 E5:2",
-           80, whistle, {0.5f, -0.25f, 0.5f}, 0.45f, 0.95);
+           80, whistle, {0.4f, -0.25f, 0.5f}, 0.45f, 0.95);
 
-  const Voice pizzicato = [&dice](double hz, double gate, float v) { return Pluck(hz, gate, v, 0.8f, dice); };
-  const Part pizzPart{0.9f, 0.3f, 0.3f};
+  const Voice pizzicato = [&dice](double hz, double gate, float v) { return Pluck(hz, gate, v, 0.45f, dice); };
+  const Part pizzPart{2.0f, 0.35f, 0.3f};
   const std::string third = ":1/3 ";
   const auto run = [&](std::initializer_list<const char*> notes, const char* last) {
     std::string line;
@@ -326,10 +326,10 @@ Stereo ComposeTheme2() {
   const Hit shaker = [&dice](float v) { return Shaker(v, dice); };
   const Hit rim = [](float v) { return Rim(v); };
   const double third3 = 1.0 / 3;
-  PlayDrums(song, "624624624624", third3, 0, 28, 4, shaker, {0.5f, 0.4f, 0.1f});
-  PlayDrums(song, "...6.....6..", third3, 0, 28, 4, brush, {0.7f, 0.15f, 0.25f});
-  PlayDrums(song, "7.....6.....", third3, 16, 24, 4, kick, {0.9f, 0.0f, 0.05f});
-  PlayDrums(song, "...........4", third3, 16, 24, 4, rim, {0.5f, -0.2f, 0.2f});
+  PlayDrums(song, "624624624624", third3, 0, 28, 4, shaker, {0.7f, 0.4f, 0.1f});
+  PlayDrums(song, "...6.....6..", third3, 0, 28, 4, brush, {1.1f, 0.15f, 0.25f});
+  PlayDrums(song, "7.....6.....", third3, 16, 24, 4, kick, {0.5f, 0.0f, 0.05f});
+  PlayDrums(song, "...........4", third3, 16, 24, 4, rim, {1.2f, -0.2f, 0.2f});
   return song.Mix(0.7, 0.45, 0.45f);
 }
 
