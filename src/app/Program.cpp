@@ -12,6 +12,18 @@
 #include "engine/EngineRenderer.h"
 #include "engine/EngineTexts.h"
 #include "engine/EngineTimer.h"
+#include "engine/OrmelGuiCursors.h"
+#include "engine/OrmelGuiTransitionImage.h"
+#include "engine/OrmelGuiTransitionSplash.h"
+#include "game/OrmelGuiDialogAbout.h"
+#include "game/OrmelGuiDialogInput.h"
+#include "game/OrmelGuiDialogMessage.h"
+#include "game/OrmelGuiDialogOptions.h"
+#include "game/OrmelGuiDialogQuery.h"
+#include "game/OrmelGuiFormMenu.h"
+#include "game/OrmelGuiFormMission.h"
+#include "game/OrmelGuiFormProfiles.h"
+#include "game/OrmelGuiFormSplash.h"
 #include "game/OrmelPlayers.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessScript.h"
@@ -102,6 +114,17 @@ void RunMessageLoop() {
   }
 }
 
+// The splash pictures come first when there are any; otherwise the shared resources load now
+// and the menu fades in at once.
+void ShowFirstScreen() {
+  if (PrepareSplashes()) {
+    Gui->ShowForm("Splash", "Splash");
+    return;
+  }
+  PreloadResources();
+  Gui->ShowForm("Menu", "Splash");
+}
+
 // A failed start ends without a window; only a renderer that cannot work with the machine's
 // graphics tells the player so on screen.
 int FailStart(std::exception_ptr Error) {
@@ -138,8 +161,27 @@ void CreateGameWindow() {
   Renderer = new TRenderer();
   Particles = new TParticles(Register.EffectPoolSize, Register.ParticlePoolSize);
   Texts = new TTexts();
+  SetupMissionEffects();
   Players = new TPlayers();
   Gui = new TGui();
+  CreateForms();
+  ShowFirstScreen();
+}
+
+// Each registration goes to the front of its list.
+void CreateForms() {
+  Gui->AddCursor(new TGuiCursorStandard("Default"));
+  Gui->AddDialog(new TGuiDialogQuery());
+  Gui->AddDialog(new TGuiDialogMessage());
+  Gui->AddDialog(new TGuiDialogInput());
+  Gui->AddDialog(new TGuiDialogOptions());
+  Gui->AddDialog(new TGuiDialogAbout());
+  Gui->AddTransition(new TGuiTransitionSplash("Splash"));
+  Gui->AddTransition(new TGuiTransitionImage("Image"));
+  Gui->AddForm(new TGuiFormSplash());
+  Gui->AddForm(new TGuiFormMenu());
+  Gui->AddForm(new TGuiFormProfiles());
+  EndProgram = [] { Quit = true; };
 }
 
 void RunFrame() {

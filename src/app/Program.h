@@ -24,5 +24,7 @@ int RunProgram(const TProgramOptions& Options);
 
 // The parts of the program, in the order RunProgram uses them.
 void CreateGameWindow();
+// Registers every cursor, dialog, transition and form with Gui.
+void CreateForms();
 void RunFrame();
 void ShutDown();
