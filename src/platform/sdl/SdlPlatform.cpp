@@ -124,7 +124,12 @@ bool TSdlPlatform::OpenUrl(const std::string& Url) { return SDL_OpenURL(Url.c_st
 
 bool TSdlPlatform::CreateWindow(int X, int Y, int ClientWidth, int ClientHeight) {
   if (!EnsureVideo()) return false;
-  Window = SDL_CreateWindow(Title.c_str(), X, Y, ClientWidth, ClientHeight, SDL_WINDOW_HIDDEN);
+  // The renderer draws through OpenGL where it can; a window made for OpenGL from the start is
+  // not replaced by a new one when the renderer starts.
+  Window = SDL_CreateWindow(Title.c_str(), X, Y, ClientWidth, ClientHeight,
+                            SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+  if (!Window)
+    Window = SDL_CreateWindow(Title.c_str(), X, Y, ClientWidth, ClientHeight, SDL_WINDOW_HIDDEN);
   if (!Window) ReportSdlError("Cannot create the window");
   FrameRate = RefreshRate();
   return Window != nullptr;
