@@ -59,6 +59,7 @@ struct TDeviceStates {
   uint32_t MinFilter = kFilterPoint, MagFilter = kFilterPoint;
   uint32_t TextureTransformFlags = 0;
   TMatrix World, View, Projection, Texture0;
+  TMatrix ViewProjection;  // kept up to date, so that a quad costs one matrix product
   TViewport Viewport;
 };
 
@@ -297,9 +298,11 @@ void TSdlDevice::SetTransform(TTransformKind Kind, const TMatrix& Matrix) {
       break;
     case tkView:
       States.View = Matrix;
+      States.ViewProjection = States.View * States.Projection;
       break;
     case tkProjection:
       States.Projection = Matrix;
+      States.ViewProjection = States.View * States.Projection;
       break;
     case tkTexture0:
       States.Texture0 = Matrix;
@@ -350,7 +353,7 @@ void TSdlDevice::DrawPrimitive(uint32_t PrimitiveType, uint32_t StartVertex,
     if (Texture->ScaleMode != Scale)
       SDL_SetTextureScaleMode(Handle, SDL_ScaleMode(Texture->ScaleMode = Scale));
   }
-  const TMatrix Transform = States.World * States.View * States.Projection;
+  const TMatrix Transform = States.World * States.ViewProjection;
   const TMatrix& T0 = States.Texture0;
   const bool TransformUv = States.TextureTransformFlags == kTextureTransformCount2;
   const uint32_t F = States.TextureFactor;
