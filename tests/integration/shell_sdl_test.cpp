@@ -198,7 +198,9 @@ class SdlShellTest : public ::testing::Test {
 
   void ExpectNormalEnd() {
     EXPECT_TRUE(fs::exists(User / "Game.ini"));
-    EXPECT_FALSE(fs::exists(User / "Error.log"));
+    std::ifstream Log(User / "Error.log");
+    std::string Text((std::istreambuf_iterator<char>(Log)), std::istreambuf_iterator<char>());
+    EXPECT_FALSE(Log.is_open()) << "Error.log: " << Text;
   }
 
   static inline pid_t Server = -1;
