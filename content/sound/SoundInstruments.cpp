@@ -50,7 +50,9 @@ Mono ElectricPiano(double hz, double gate, float velocity) {
   const double tau = std::clamp(1.8 * std::sqrt(220.0 / hz), 0.5, 3.0);
   Mono voice(VoiceFrames(gate, 0.12, tau));
   const double amp = 0.22 * (0.35 + 0.65 * velocity);
-  double carrier = 0, modulator = 0, level = 1, index = 0.9 * velocity + 0.35, tine = 1.6 * velocity;
+  // The tine partial sits 14 times above the note; above the audible band it would only alias.
+  const double tineStrength = 14.0 * hz < 18000.0 ? 1.6 : 0.0;
+  double carrier = 0, modulator = 0, level = 1, index = 0.9 * velocity + 0.35, tine = tineStrength * velocity;
   const double levelDecay = DecayFactor(tau), indexDecay = DecayFactor(0.45), tineDecay = DecayFactor(0.012);
   Gate key(gate, 0.12);
   for (size_t i = 0; i < voice.size(); ++i) {
@@ -70,7 +72,8 @@ Mono Bell(double hz, double gate, float velocity) {
   const double tau = std::clamp(1.2 * std::sqrt(440.0 / hz), 0.35, 2.5);
   Mono voice(VoiceFrames(gate + 0.6, 0.25, tau));
   const double amp = 0.18 * (0.3 + 0.7 * velocity);
-  double phase = 0, level = 1, index = 1.4 + 1.4 * velocity, shimmer = 1;
+  // High notes get a gentler modulation so their upper sidebands stay below half the rate.
+  double phase = 0, level = 1, index = (1.4 + 1.4 * velocity) * std::min(1.0, 1500.0 / hz), shimmer = 1;
   const double levelDecay = DecayFactor(tau), indexDecay = DecayFactor(0.18), shimmerDecay = DecayFactor(tau * 0.4);
   Gate key(gate + 0.6, 0.25);
   for (size_t i = 0; i < voice.size(); ++i) {

@@ -151,7 +151,7 @@ Stereo ComposeThemeMenu() {
 
   const Hit shaker = [&dice](float v) { return Shaker(v, dice); };
   PlayDrums(song, "2424242424242424", 0.25, 48, 16, 4, shaker, {1.5f, 0.4f, 0.15f});
-  return song.Mix(0.8, 0.4, 0.55f);
+  return song.Mix(0.8, 0.4, 0.8f);
 }
 
 // --- Theme1 -----------------------------------------------------------------------------
@@ -240,7 +240,7 @@ Stereo ComposeTheme1() {
   PlayDrums(song, "............3456", 0.25, 76, 1, 4, snare, clapPart);
   PlayDrums(song, "....5.......5...", 0.25, 112, 4, 4, rim, {0.7f, 0.2f, 0.3f});
   PlayDrums(song, "2121212121212121", 0.25, 112, 4, 4, shaker, shakerPart);
-  return song.Mix(0.7, 0.45, 0.45f);
+  return song.Mix(0.7, 0.45, 0.6f);
 }
 
 // --- Theme2 -----------------------------------------------------------------------------
@@ -330,7 +330,7 @@ Stereo ComposeTheme2() {
   PlayDrums(song, "...6.....6..", third3, 0, 28, 4, brush, {1.1f, 0.15f, 0.25f});
   PlayDrums(song, "7.....6.....", third3, 16, 24, 4, kick, {0.5f, 0.0f, 0.05f});
   PlayDrums(song, "...........4", third3, 16, 24, 4, rim, {1.2f, -0.2f, 0.2f});
-  return song.Mix(0.7, 0.45, 0.45f);
+  return song.Mix(0.7, 0.45, 0.6f);
 }
 
 }  // namespace sound
