@@ -6,9 +6,15 @@
 
 namespace sound {
 
-double DbToGain(double db) { return std::pow(10.0, db / 20.0); }
-double GainToDb(double gain) { return 20.0 * std::log10(std::max(gain, 1e-12)); }
-double MidiToHz(double midi) { return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0); }
+double DbToGain(double db) {
+  return std::pow(10.0, db / 20.0);
+}
+double GainToDb(double gain) {
+  return 20.0 * std::log10(std::max(gain, 1e-12));
+}
+double MidiToHz(double midi) {
+  return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0);
+}
 
 // --- Random -------------------------------------------------------------------------
 
@@ -19,7 +25,9 @@ uint64_t SplitMix(uint64_t& x) {
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   return z ^ (z >> 31);
 }
-uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t Rotl(uint64_t x, int k) {
+  return (x << k) | (x >> (64 - k));
+}
 }  // namespace
 
 Random::Random(uint64_t seed) {
@@ -38,15 +46,22 @@ uint64_t Random::Next() {
   return result;
 }
 
-double Random::Uniform() { return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0); }
-float Random::Bipolar() { return static_cast<float>(Uniform() * 2.0 - 1.0); }
-double Random::Range(double low, double high) { return low + (high - low) * Uniform(); }
+double Random::Uniform() {
+  return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0);
+}
+float Random::Bipolar() {
+  return static_cast<float>(Uniform() * 2.0 - 1.0);
+}
+double Random::Range(double low, double high) {
+  return low + (high - low) * Uniform();
+}
 
 // --- Oscillators ------------------------------------------------------------------------
 
 const std::array<float, kSineTableSize + 1> kSineTable = [] {
   std::array<float, kSineTableSize + 1> table{};
-  for (int i = 0; i <= kSineTableSize; ++i) table[i] = static_cast<float>(std::sin(kTwoPi * i / kSineTableSize));
+  for (int i = 0; i <= kSineTableSize; ++i)
+    table[i] = static_cast<float>(std::sin(kTwoPi * i / kSineTableSize));
   return table;
 }();
 
@@ -159,7 +174,9 @@ float Svf::HighPass(float x) {
   return static_cast<float>(x - K * band - low);
 }
 
-void OnePole::SetCutoff(double hz) { Coef = 1.0 - std::exp(-kTwoPi * hz / kRate); }
+void OnePole::SetCutoff(double hz) {
+  Coef = 1.0 - std::exp(-kTwoPi * hz / kRate);
+}
 
 float OnePole::LowPass(float x) {
   State += Coef * (x - State);
@@ -181,7 +198,8 @@ Reverb::Reverb(double roomSize, double damping)
   for (int ch = 0; ch < 2; ++ch) {
     const int spread = ch * kStereoSpread;
     for (int len : kCombTuning) Combs[ch].push_back(Comb{std::vector<float>(len + spread)});
-    for (int len : kAllpassTuning) Allpasses[ch].push_back(Allpass{std::vector<float>(len + spread)});
+    for (int len : kAllpassTuning)
+      Allpasses[ch].push_back(Allpass{std::vector<float>(len + spread)});
   }
 }
 
@@ -274,13 +292,16 @@ float PeakOf(const Mono& buffer) {
   return peak;
 }
 
-float PeakOf(const Stereo& buffer) { return std::max(PeakOf(buffer.left), PeakOf(buffer.right)); }
+float PeakOf(const Stereo& buffer) {
+  return std::max(PeakOf(buffer.left), PeakOf(buffer.right));
+}
 
 void FadeEdges(Mono& buffer, double fadeInSeconds, double fadeOutSeconds) {
   const size_t fadeIn = std::min(buffer.size(), FramesOf(fadeInSeconds));
   const size_t fadeOut = std::min(buffer.size(), FramesOf(fadeOutSeconds));
   for (size_t i = 0; i < fadeIn; ++i) buffer[i] *= static_cast<float>(i) / fadeIn;
-  for (size_t i = 0; i < fadeOut; ++i) buffer[buffer.size() - 1 - i] *= static_cast<float>(i) / fadeOut;
+  for (size_t i = 0; i < fadeOut; ++i)
+    buffer[buffer.size() - 1 - i] *= static_cast<float>(i) / fadeOut;
 }
 
 // --- Loudness ---------------------------------------------------------------------------
@@ -325,10 +346,14 @@ double Mean(const std::vector<double>& squares) {
   return squares.empty() ? 0.0 : sum / squares.size();
 }
 
-double ToDb(double meanSquare) { return 10.0 * std::log10(std::max(meanSquare, 1e-20)); }
+double ToDb(double meanSquare) {
+  return 10.0 * std::log10(std::max(meanSquare, 1e-20));
+}
 }  // namespace
 
-double ShortTermLoudness(const Mono& buffer) { return ToDb(MaxWindowMean(WeightedSquares(buffer, false))); }
+double ShortTermLoudness(const Mono& buffer) {
+  return ToDb(MaxWindowMean(WeightedSquares(buffer, false)));
+}
 
 double ShortTermLoudness(const Stereo& buffer) {
   auto left = WeightedSquares(buffer.left, false);
@@ -337,10 +362,13 @@ double ShortTermLoudness(const Stereo& buffer) {
   return ToDb(MaxWindowMean(left));
 }
 
-double LoopLoudness(const Mono& buffer) { return ToDb(Mean(WeightedSquares(buffer, true))); }
+double LoopLoudness(const Mono& buffer) {
+  return ToDb(Mean(WeightedSquares(buffer, true)));
+}
 
 double LoopLoudness(const Stereo& buffer) {
-  return ToDb(0.5 * (Mean(WeightedSquares(buffer.left, true)) + Mean(WeightedSquares(buffer.right, true))));
+  return ToDb(
+      0.5 * (Mean(WeightedSquares(buffer.left, true)) + Mean(WeightedSquares(buffer.right, true))));
 }
 
 }  // namespace sound

@@ -26,7 +26,9 @@ struct Stereo {
   }
 };
 
-inline size_t FramesOf(double seconds) { return static_cast<size_t>(seconds * kRate + 0.5); }
+inline size_t FramesOf(double seconds) {
+  return static_cast<size_t>(seconds * kRate + 0.5);
+}
 double DbToGain(double db);
 double GainToDb(double gain);
 double MidiToHz(double midi);

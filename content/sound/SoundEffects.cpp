@@ -19,20 +19,24 @@ Stereo Both(const Mono& mono) {
 
 // A sine whose pitch glides exponentially from one frequency to another over Glide
 // seconds and whose level decays with time constant Tau.
-Mono Chirp(double seconds, double fromHz, double toHz, double glide, double tau, double attack = 0.001) {
+Mono Chirp(double seconds, double fromHz, double toHz, double glide, double tau,
+           double attack = 0.001) {
   Mono voice(FramesOf(seconds));
   double phase = 0;
   for (size_t i = 0; i < voice.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
     const double hz = fromHz * std::pow(toHz / fromHz, std::min(t / glide, 1.0));
-    voice[i] = static_cast<float>(SineCycle(phase) * std::exp(-t / tau) * std::min(1.0, t / attack));
+    voice[i] =
+        static_cast<float>(SineCycle(phase) * std::exp(-t / tau) * std::min(1.0, t / attack));
     phase += hz / kRate;
   }
   FadeEdges(voice, 0.0, 0.004);
   return voice;
 }
 
-Mono Silence(double seconds) { return Mono(FramesOf(seconds)); }
+Mono Silence(double seconds) {
+  return Mono(FramesOf(seconds));
+}
 
 // Mixes a voice in at a time, lengthening the sound when the voice rings past its end.
 void Put(Mono& out, const Mono& voice, double at, float gain) {
@@ -41,7 +45,9 @@ void Put(Mono& out, const Mono& voice, double at, float gain) {
   AddMono(out, voice, start, gain);
 }
 
-double Note(const char* name) { return MidiToHz(ParseNote(name)); }
+double Note(const char* name) {
+  return MidiToHz(ParseNote(name));
+}
 
 // --- Interface --------------------------------------------------------------------------
 
@@ -86,7 +92,9 @@ Mono Coin(double hz, float level) {
   static const double ratios[] = {1.0, 1.51, 2.02, 2.73};
   static const double decays[] = {0.3, 0.18, 0.12, 0.08};
   Mono out(FramesOf(0.9));
-  for (int k = 0; k < 4; ++k) Put(out, Chirp(0.9, hz * ratios[k], hz * ratios[k], 1.0, decays[k], 0.0005), 0, level / (k + 1));
+  for (int k = 0; k < 4; ++k)
+    Put(out, Chirp(0.9, hz * ratios[k], hz * ratios[k], 1.0, decays[k], 0.0005), 0,
+        level / (k + 1));
   return out;
 }
 
@@ -148,7 +156,8 @@ Stereo Finish2() {
   for (size_t i = 0; i < whoosh.size(); ++i) {
     const double t = static_cast<double>(i) / whoosh.size();
     if (i % 16 == 0) sweep.Set(400.0 * std::pow(8.0, t), 2.0);
-    whoosh[i] = sweep.BandPass(random.Bipolar()) * static_cast<float>(std::sin(kPi * t) * std::sin(kPi * t));
+    whoosh[i] = sweep.BandPass(random.Bipolar()) *
+                static_cast<float>(std::sin(kPi * t) * std::sin(kPi * t));
   }
   Put(out, whoosh, 0, 1.0f);
   Put(out, Bell(Note("E6"), 0.25, 0.7f), 0.33, 0.6f);
@@ -159,7 +168,8 @@ Stereo Finish2() {
 Stereo Finish3() {
   Mono out = Silence(2.2);
   const char* notes[] = {"C5", "E5", "G5"};
-  for (int i = 0; i < 3; ++i) Put(out, ElectricPiano(Note(notes[i]), 0.6, 0.55f + 0.05f * i), 0.07 * i, 0.8f);
+  for (int i = 0; i < 3; ++i)
+    Put(out, ElectricPiano(Note(notes[i]), 0.6, 0.55f + 0.05f * i), 0.07 * i, 0.8f);
   Put(out, Bell(Note("C6"), 0.5, 0.7f), 0.21, 0.7f);
   Put(out, Bell(Note("E6"), 0.5, 0.6f), 0.21, 0.5f);
   Put(out, Marimba(Note("G6"), 0.5f), 0.3, 0.4f);
@@ -177,8 +187,10 @@ Stereo Gong() {
   Mono out(FramesOf(4.5));
   for (int k = 0; k < 8; ++k) {
     const double hz = base * ratios[k];
-    Put(out, Chirp(4.5, hz * 0.997, hz, 0.08, decays[k], 0.004), 0, static_cast<float>(levels[k] * 0.5));
-    Put(out, Chirp(4.5, hz + 0.7, hz + 0.7, 1.0, decays[k], 0.004), 0, static_cast<float>(levels[k] * 0.5));
+    Put(out, Chirp(4.5, hz * 0.997, hz, 0.08, decays[k], 0.004), 0,
+        static_cast<float>(levels[k] * 0.5));
+    Put(out, Chirp(4.5, hz + 0.7, hz + 0.7, 1.0, decays[k], 0.004), 0,
+        static_cast<float>(levels[k] * 0.5));
   }
   Put(out, NoiseBurst(0.2, 0.001, 0.03, 80, 900, random), 0, 0.3f);
   FadeEdges(out, 0.0, 0.5);
@@ -263,7 +275,8 @@ Stereo Demolishing() {
       Put(render, NoiseBurst(0.05, 0.001, 0.012, 400, 3000, random), start + i * 0.045, 0.35f);
   }
   for (int i = 0; i < 9; ++i) {
-    const double low = random.Range(150, 400), at = random.Range(0, period), level = random.Range(0.3, 0.6);
+    const double low = random.Range(150, 400), at = random.Range(0, period),
+                 level = random.Range(0.3, 0.6);
     Put(render, NoiseBurst(0.35, 0.003, 0.07, low, 2500, random), at, static_cast<float>(level));
   }
   return Both(FoldLoop(render, FramesOf(period)));
@@ -275,12 +288,14 @@ Stereo Clearing1() {
   Mono render(FramesOf(period + 0.6));
   for (double start : {0.1, 1.3, 2.5}) {
     Mono scrape = NoiseBurst(0.5, 0.0, 1e9, 700, 3200, random);
-    for (size_t i = 0; i < scrape.size(); ++i) scrape[i] *= static_cast<float>(std::pow(std::sin(kPi * i / scrape.size()), 1.5));
+    for (size_t i = 0; i < scrape.size(); ++i)
+      scrape[i] *= static_cast<float>(std::pow(std::sin(kPi * i / scrape.size()), 1.5));
     Put(render, scrape, start, 0.45f);
     for (int i = 0; i < 7; ++i) {
       const double low = random.Range(900, 2500), at = start + 0.45 + random.Range(0, 0.35);
       const double level = random.Range(0.15, 0.35);
-      Put(render, NoiseBurst(0.04, 0.0005, 0.007, low, 8000, random), at, static_cast<float>(level));
+      Put(render, NoiseBurst(0.04, 0.0005, 0.007, low, 8000, random), at,
+          static_cast<float>(level));
     }
   }
   return Both(FoldLoop(render, FramesOf(period)));
@@ -298,13 +313,15 @@ Stereo Clearing2() {
   const double period = 4.8;
   Mono render = NoiseBed(period, 2500, 9000, random);
   for (size_t i = 0; i < render.size(); ++i)
-    render[i] *= static_cast<float>(0.06 * (0.6 + 0.4 * SineCycle(2.0 * i / static_cast<double>(render.size()))));
+    render[i] *= static_cast<float>(
+        0.06 * (0.6 + 0.4 * SineCycle(2.0 * i / static_cast<double>(render.size()))));
   render.resize(FramesOf(period + 0.5));
   for (double at : {0.2, 1.35, 2.5, 3.65}) {
     const double nudge = random.Range(0, 0.04);
     Put(render, Chop(random), at + nudge, 0.9f);
   }
-  for (int i = 0; i < 3; ++i) Put(render, Chirp(0.09, 3100, 4300, 0.06, 0.03, 0.01), 1.9 + 0.11 * i, 0.06f);
+  for (int i = 0; i < 3; ++i)
+    Put(render, Chirp(0.09, 3100, 4300, 0.06, 0.03, 0.01), 1.9 + 0.11 * i, 0.06f);
   return Both(FoldLoop(render, FramesOf(period)));
 }
 

@@ -46,7 +46,8 @@ std::string WavBytes(const Mono* channels[], int channelCount, size_t frames) {
   out += "data";
   PutU32(out, dataSize);
   for (size_t i = 0; i < frames; ++i)
-    for (int ch = 0; ch < channelCount; ++ch) PutU16(out, static_cast<uint16_t>(ToPcm((*channels[ch])[i])));
+    for (int ch = 0; ch < channelCount; ++ch)
+      PutU16(out, static_cast<uint16_t>(ToPcm((*channels[ch])[i])));
   return out;
 }
 
@@ -60,7 +61,8 @@ class OggEncoder {
  public:
   OggEncoder(const std::string& title, uint32_t serial, float quality) {
     vorbis_info_init(&Info);
-    if (vorbis_encode_init_vbr(&Info, 2, kRate, quality) != 0) throw std::runtime_error("vorbis_encode_init_vbr failed");
+    if (vorbis_encode_init_vbr(&Info, 2, kRate, quality) != 0)
+      throw std::runtime_error("vorbis_encode_init_vbr failed");
     vorbis_comment_init(&Comment);
     vorbis_comment_add_tag(&Comment, "TITLE", title.c_str());
     vorbis_comment_add_tag(&Comment, "ARTIST", "Plotstead");
@@ -137,7 +139,8 @@ std::string EncodeWav(const Stereo& samples) {
   return WavBytes(channels, 2, samples.Frames());
 }
 
-std::string EncodeOgg(const Stereo& samples, const std::string& title, uint32_t serial, float quality) {
+std::string EncodeOgg(const Stereo& samples, const std::string& title, uint32_t serial,
+                      float quality) {
   OggEncoder encoder(title, serial, quality);
   return encoder.Encode(samples);
 }
@@ -149,7 +152,8 @@ void SaveFile(const std::string& path, const std::string& bytes) {
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!file.flush()) throw std::runtime_error("cannot write " + temporary);
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) throw std::runtime_error("cannot rename " + temporary);
+  if (std::rename(temporary.c_str(), path.c_str()) != 0)
+    throw std::runtime_error("cannot rename " + temporary);
 }
 
 }  // namespace sound

@@ -13,7 +13,8 @@ namespace sound {
 // renames, so an interrupted run never leaves a truncated sample behind.
 std::string EncodeWav(const Mono& samples);
 std::string EncodeWav(const Stereo& samples);
-std::string EncodeOgg(const Stereo& samples, const std::string& title, uint32_t serial, float quality);
+std::string EncodeOgg(const Stereo& samples, const std::string& title, uint32_t serial,
+                      float quality);
 void SaveFile(const std::string& path, const std::string& bytes);
 
 }  // namespace sound

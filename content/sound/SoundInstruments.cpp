@@ -7,10 +7,13 @@ namespace sound {
 
 namespace {
 
-constexpr double kSilence = 9.21;  // ln(10000): an exponential falls by 80 dB in this many time constants
+constexpr double kSilence =
+    9.21;  // ln(10000): an exponential falls by 80 dB in this many time constants
 
 // Per-sample factor of an exponential decay with time constant Tau seconds.
-double DecayFactor(double tau) { return std::exp(-1.0 / (tau * kRate)); }
+double DecayFactor(double tau) {
+  return std::exp(-1.0 / (tau * kRate));
+}
 
 // Frames until a note has died away: the natural decay or the release after the gate,
 // whichever ends first.
@@ -42,7 +45,9 @@ float Attack(size_t frame, double seconds) {
   return t >= 1.0 ? 1.0f : static_cast<float>(t);
 }
 
-void Finish(Mono& voice) { FadeEdges(voice, 0.0, 0.004); }
+void Finish(Mono& voice) {
+  FadeEdges(voice, 0.0, 0.004);
+}
 
 }  // namespace
 
@@ -52,12 +57,15 @@ Mono ElectricPiano(double hz, double gate, float velocity) {
   const double amp = 0.22 * (0.35 + 0.65 * velocity);
   // The tine partial sits 14 times above the note; above the audible band it would only alias.
   const double tineStrength = 14.0 * hz < 18000.0 ? 1.6 : 0.0;
-  double carrier = 0, modulator = 0, level = 1, index = 0.9 * velocity + 0.35, tine = tineStrength * velocity;
-  const double levelDecay = DecayFactor(tau), indexDecay = DecayFactor(0.45), tineDecay = DecayFactor(0.012);
+  double carrier = 0, modulator = 0, level = 1, index = 0.9 * velocity + 0.35,
+         tine = tineStrength * velocity;
+  const double levelDecay = DecayFactor(tau), indexDecay = DecayFactor(0.45),
+               tineDecay = DecayFactor(0.012);
   Gate key(gate, 0.12);
   for (size_t i = 0; i < voice.size(); ++i) {
     const double mod = (index + 0.12) * SineCycle(modulator) + tine * SineCycle(14.0 * modulator);
-    voice[i] = static_cast<float>(amp * level * SineCycle(carrier + mod / kTwoPi)) * Attack(i, 0.002) * key.Next();
+    voice[i] = static_cast<float>(amp * level * SineCycle(carrier + mod / kTwoPi)) *
+               Attack(i, 0.002) * key.Next();
     carrier += hz / kRate;
     modulator += hz / kRate;
     level *= levelDecay;
@@ -73,8 +81,10 @@ Mono Bell(double hz, double gate, float velocity) {
   Mono voice(VoiceFrames(gate + 0.6, 0.25, tau));
   const double amp = 0.18 * (0.3 + 0.7 * velocity);
   // High notes get a gentler modulation so their upper sidebands stay below half the rate.
-  double phase = 0, level = 1, index = (1.4 + 1.4 * velocity) * std::min(1.0, 1500.0 / hz), shimmer = 1;
-  const double levelDecay = DecayFactor(tau), indexDecay = DecayFactor(0.18), shimmerDecay = DecayFactor(tau * 0.4);
+  double phase = 0, level = 1, index = (1.4 + 1.4 * velocity) * std::min(1.0, 1500.0 / hz),
+         shimmer = 1;
+  const double levelDecay = DecayFactor(tau), indexDecay = DecayFactor(0.18),
+               shimmerDecay = DecayFactor(tau * 0.4);
   Gate key(gate + 0.6, 0.25);
   for (size_t i = 0; i < voice.size(); ++i) {
     const double fm = index * SineCycle(3.5 * phase) / kTwoPi;
@@ -96,7 +106,8 @@ Mono Marimba(double hz, float velocity) {
   double phase = 0, fundamental = 1, second = 0.35 * velocity + 0.1, third = 0.12 * velocity;
   const double d1 = DecayFactor(tau), d2 = DecayFactor(tau * 0.16), d3 = DecayFactor(0.012);
   for (size_t i = 0; i < voice.size(); ++i) {
-    const double sum = fundamental * SineCycle(phase) + second * SineCycle(3.93 * phase) + third * SineCycle(9.2 * phase);
+    const double sum = fundamental * SineCycle(phase) + second * SineCycle(3.93 * phase) +
+                       third * SineCycle(9.2 * phase);
     voice[i] = static_cast<float>(amp * sum) * Attack(i, 0.0008);
     phase += hz / kRate;
     fundamental *= d1;
@@ -120,10 +131,12 @@ Mono Pluck(double hz, double gate, float velocity, float brightness, Random& ran
   tone.SetCutoff(400.0 + 9000.0 * brightness * (0.4 + 0.6 * velocity));
   soften.SetCutoff(std::min(4.0 * hz + 2000.0, 12000.0));
   double mean = 0;
-  for (size_t n = 0; n < excitation; ++n) mean += voice[n] = soften.LowPass(tone.LowPass(random.Bipolar()));
+  for (size_t n = 0; n < excitation; ++n)
+    mean += voice[n] = soften.LowPass(tone.LowPass(random.Bipolar()));
   mean /= excitation;
   float peak = 1e-6f;
-  for (size_t n = 0; n < excitation; ++n) peak = std::max(peak, std::fabs(voice[n] -= static_cast<float>(mean)));
+  for (size_t n = 0; n < excitation; ++n)
+    peak = std::max(peak, std::fabs(voice[n] -= static_cast<float>(mean)));
   for (size_t n = 0; n < excitation; ++n) voice[n] /= peak;
   const float heldLoss = static_cast<float>(std::exp(-1.0 / (tau * hz)));
   const float dampedLoss = static_cast<float>(std::exp(-1.0 / (0.04 * hz)));
@@ -155,7 +168,8 @@ Mono Bass(double hz, double gate, float velocity) {
       sum += levels[k] * SineCycle((k + 1) * phase);
       levels[k] *= decays[k];
     }
-    voice[i] = static_cast<float>(amp * std::tanh(1.3 * sum) / std::tanh(1.3)) * Attack(i, 0.004) * key.Next();
+    voice[i] = static_cast<float>(amp * std::tanh(1.3 * sum) / std::tanh(1.3)) * Attack(i, 0.004) *
+               key.Next();
     phase += hz / kRate;
   }
   Finish(voice);
@@ -176,9 +190,11 @@ Mono Pad(double hz, double gate, float velocity, Random& random) {
       const double lfo = SineCycle(lfoStart + lfoRate * i / kRate);
       filter.Set(std::min(hz * 2.5 + 700.0 + 250.0 * lfo, 4000.0), 0.6);
     }
-    const float raw = saws[0].Next(hz * detune[0]) + saws[1].Next(hz * detune[1]) + saws[2].Next(hz * detune[2]);
+    const float raw =
+        saws[0].Next(hz * detune[0]) + saws[1].Next(hz * detune[1]) + saws[2].Next(hz * detune[2]);
     const double env = std::min(1.0, i / (attack * kRate));
-    voice[i] = static_cast<float>(amp * env * env * (3.0 - 2.0 * env)) * filter.LowPass(raw) * key.Next();
+    voice[i] =
+        static_cast<float>(amp * env * env * (3.0 - 2.0 * env)) * filter.LowPass(raw) * key.Next();
   }
   Finish(voice);
   return voice;
@@ -196,7 +212,8 @@ Mono Flute(double hz, double gate, float velocity, Random& random) {
     const double t = static_cast<double>(i) / kRate;
     const double depth = 0.0035 * std::clamp((t - 0.2) / 0.4, 0.0, 1.0);
     const double pitch = hz * (1.0 + depth * SineCycle(vibratoStart + 5.2 * t));
-    const double tone = SineCycle(phase) + 0.16 * SineCycle(2.0 * phase) + 0.05 * SineCycle(3.0 * phase);
+    const double tone =
+        SineCycle(phase) + 0.16 * SineCycle(2.0 * phase) + 0.05 * SineCycle(3.0 * phase);
     const double chiff = 0.05 + 0.25 * std::exp(-t / 0.04);
     const double breath = chiff * breathFilter.BandPass(random.Bipolar());
     voice[i] = static_cast<float>(amp * (tone + breath)) * Attack(i, 0.045) * key.Next();
@@ -208,13 +225,15 @@ Mono Flute(double hz, double gate, float velocity, Random& random) {
 
 // --- Percussion -------------------------------------------------------------------------
 
-Mono NoiseBurst(double seconds, double attack, double decay, double lowHz, double highHz, Random& random) {
+Mono NoiseBurst(double seconds, double attack, double decay, double lowHz, double highHz,
+                Random& random) {
   Mono voice(FramesOf(seconds));
   Biquad high = Biquad::HighPass(lowHz, 0.7071), low = Biquad::LowPass(highHz, 0.7071);
   const double factor = DecayFactor(decay);
   double level = 1.0;
   for (size_t i = 0; i < voice.size(); ++i) {
-    voice[i] = low.Process(high.Process(random.Bipolar())) * static_cast<float>(level) * Attack(i, attack);
+    voice[i] =
+        low.Process(high.Process(random.Bipolar())) * static_cast<float>(level) * Attack(i, attack);
     if (i >= attack * kRate) level *= factor;
   }
   FadeEdges(voice, 0.0, 0.005);
@@ -252,7 +271,8 @@ Mono Snare(float velocity, Random& random) {
 Mono Clap(float velocity, Random& random) {
   Mono voice(FramesOf(0.3));
   for (int burst = 0; burst < 3; ++burst) {
-    const Mono hit = NoiseBurst(burst == 2 ? 0.25 : 0.02, 0.0005, burst == 2 ? 0.06 : 0.006, 800.0, 3000.0, random);
+    const Mono hit = NoiseBurst(burst == 2 ? 0.25 : 0.02, 0.0005, burst == 2 ? 0.06 : 0.006, 800.0,
+                                3000.0, random);
     AddMono(voice, hit, FramesOf(0.009 * burst), 0.35f * (0.3f + 0.7f * velocity));
   }
   Finish(voice);

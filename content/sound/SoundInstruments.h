@@ -11,8 +11,9 @@ namespace sound {
 Mono ElectricPiano(double hz, double gate, float velocity);  // two-operator FM with a tine
 Mono Bell(double hz, double gate, float velocity);           // inharmonic FM, celesta-like
 Mono Marimba(double hz, float velocity);                     // struck bar, three modes
-Mono Pluck(double hz, double gate, float velocity, float brightness, Random& random);  // plucked string
-Mono Bass(double hz, double gate, float velocity);           // round plucked bass
+Mono Pluck(double hz, double gate, float velocity, float brightness,
+           Random& random);                                          // plucked string
+Mono Bass(double hz, double gate, float velocity);                   // round plucked bass
 Mono Pad(double hz, double gate, float velocity, Random& random);    // soft detuned saws
 Mono Flute(double hz, double gate, float velocity, Random& random);  // breathy sine lead
 
@@ -26,6 +27,7 @@ Mono Brush(float velocity, Random& random);
 
 // Filtered noise with an attack and an exponential decay: the raw material of knocks,
 // scrapes, rustles and crashes.
-Mono NoiseBurst(double seconds, double attack, double decay, double lowHz, double highHz, Random& random);
+Mono NoiseBurst(double seconds, double attack, double decay, double lowHz, double highHz,
+                Random& random);
 
 }  // namespace sound

@@ -36,8 +36,9 @@ const Theme kThemes[] = {
 // hundredths of a decibel, indexed by 20 - round(20 x gain) with ties to even.
 constexpr int kDefaultEffectSteps = 10;
 constexpr int kDefaultMusicSteps = 8;
-constexpr int kAttenuation[21] = {0,     -70,   -140,  -210,  -280,  -350,  -420,  -490,  -560,  -630,  -700,
-                                  -780,  -870,  -970,  -1080, -1200, -1500, -1900, -2400, -3000, -10000};
+constexpr int kAttenuation[21] = {0,     -70,   -140,  -210,  -280,  -350,  -420,
+                                  -490,  -560,  -630,  -700,  -780,  -870,  -970,
+                                  -1080, -1200, -1500, -1900, -2400, -3000, -10000};
 
 double PlaybackDb(int steps, float sampleVolume) {
   const float gain = std::min(1.0f, steps * sampleVolume * 0.1f);
@@ -79,7 +80,9 @@ double MakeThemes(const std::string& folder) {
 void TrimOneShot(Stereo& sound) {
   const float quiet = PeakOf(sound) * static_cast<float>(DbToGain(-70.0));
   size_t end = sound.Frames();
-  while (end > 1 && std::fabs(sound.left[end - 1]) < quiet && std::fabs(sound.right[end - 1]) < quiet) --end;
+  while (end > 1 && std::fabs(sound.left[end - 1]) < quiet &&
+         std::fabs(sound.right[end - 1]) < quiet)
+    --end;
   sound.Resize(end);
   FadeEdges(sound.left, 0.0, 0.02);
   FadeEdges(sound.right, 0.0, 0.02);
@@ -91,8 +94,10 @@ void MakeEffects(const std::string& folder, double musicHeard) {
     Stereo sound = effect.Render();
     if (!effect.Looped) TrimOneShot(sound);
     const double playback = PlaybackDb(kDefaultEffectSteps, effect.SampleVolume);
-    Level(sound, ShortTermLoudness(sound), musicHeard + effect.LevelBelowMusic - playback, kEffectPeak);
-    SaveFile(folder + effect.Name + ".wav", effect.TwoChannels ? EncodeWav(sound) : EncodeWav(sound.left));
+    Level(sound, ShortTermLoudness(sound), musicHeard + effect.LevelBelowMusic - playback,
+          kEffectPeak);
+    SaveFile(folder + effect.Name + ".wav",
+             effect.TwoChannels ? EncodeWav(sound) : EncodeWav(sound.left));
     std::printf("%-13s %6.2f s  peak %5.1f dBFS  heard %5.1f dB below the music  made in %.2f s\n",
                 effect.Name.c_str(), sound.Frames() / double(kRate), GainToDb(PeakOf(sound)),
                 musicHeard - (ShortTermLoudness(sound) + playback), Seconds(start));

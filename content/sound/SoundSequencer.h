@@ -55,7 +55,8 @@ class Arrangement {
 
   // Places a voice at a beat (wrapping into the loop), optionally nudged by up to
   // Drift seconds, with a pan and a reverb send amount.
-  void Place(const Mono& voice, double beat, float gain, float pan, float send, double drift = 0.004);
+  void Place(const Mono& voice, double beat, float gain, float pan, float send,
+             double drift = 0.004);
 
   // The finished period: both buses folded into the loop and the reverb run around it.
   Stereo Mix(double roomSize, double damping, float wet);

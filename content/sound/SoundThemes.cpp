@@ -22,30 +22,34 @@ void PlayLine(Arrangement& song, const std::vector<NoteEvent>& notes, const Voic
               float velocity, double legato, int transpose = 0) {
   for (const NoteEvent& n : notes) {
     const double gate = song.Seconds(n.Beats) * legato;
-    song.Place(voice(MidiToHz(n.Midi + transpose), gate, song.Vary(velocity)), n.Beat, part.Gain, part.Pan, part.Send);
+    song.Place(voice(MidiToHz(n.Midi + transpose), gate, song.Vary(velocity)), n.Beat, part.Gain,
+               part.Pan, part.Send);
   }
 }
 
-void PlayLine(Arrangement& song, const std::string& melody, double startBeat, const Voice& voice, Part part,
-              float velocity, double legato, int transpose = 0) {
+void PlayLine(Arrangement& song, const std::string& melody, double startBeat, const Voice& voice,
+              Part part, float velocity, double legato, int transpose = 0) {
   PlayLine(song, ParseMelody(melody, startBeat, 4), voice, part, velocity, legato, transpose);
 }
 
 // Sustained chords, one voice per chord tone, spread across the stereo field.
-void PlayPads(Arrangement& song, const std::vector<ChordSpan>& spans, int lowest, float gain, float velocity) {
+void PlayPads(Arrangement& song, const std::vector<ChordSpan>& spans, int lowest, float gain,
+              float velocity) {
   for (const ChordSpan& span : spans) {
     const std::vector<int> tones = ChordTones(span.Harmony, lowest, 4);
     for (size_t i = 0; i < tones.size(); ++i) {
       const float pan = -0.45f + 0.3f * static_cast<float>(i);
-      const Mono voice = Pad(MidiToHz(tones[i]), song.Seconds(span.Beats) + 0.05, velocity, song.Dice());
+      const Mono voice =
+          Pad(MidiToHz(tones[i]), song.Seconds(span.Beats) + 0.05, velocity, song.Dice());
       song.Place(voice, span.Beat, gain, pan, 0.5f, 0.0);
     }
   }
 }
 
 // Broken chords: Pattern picks chord tones (counted from Lowest upward) on a grid of Step beats.
-void PlayArpeggio(Arrangement& song, const std::vector<ChordSpan>& spans, const std::vector<int>& pattern,
-                  double step, int lowest, const Voice& voice, Part part, float velocity, double gateBeats) {
+void PlayArpeggio(Arrangement& song, const std::vector<ChordSpan>& spans,
+                  const std::vector<int>& pattern, double step, int lowest, const Voice& voice,
+                  Part part, float velocity, double gateBeats) {
   for (const ChordSpan& span : spans) {
     const std::vector<int> tones = ChordTones(span.Harmony, lowest, 6);
     int k = 0;
@@ -53,7 +57,8 @@ void PlayArpeggio(Arrangement& song, const std::vector<ChordSpan>& spans, const 
       const bool onBeat = std::fmod(t, 1.0) < 1e-6;
       const float v = song.Vary(velocity * (onBeat ? 1.0f : 0.8f));
       const int tone = tones[pattern[k % pattern.size()]];
-      song.Place(voice(MidiToHz(tone), song.Seconds(gateBeats), v), span.Beat + t, part.Gain, part.Pan, part.Send);
+      song.Place(voice(MidiToHz(tone), song.Seconds(gateBeats), v), span.Beat + t, part.Gain,
+                 part.Pan, part.Send);
     }
   }
 }
@@ -66,13 +71,15 @@ struct BassStep {
   float Velocity;
 };
 
-void PlayBass(Arrangement& song, const std::vector<ChordSpan>& spans, const std::vector<BassStep>& figure, Part part) {
+void PlayBass(Arrangement& song, const std::vector<ChordSpan>& spans,
+              const std::vector<BassStep>& figure, Part part) {
   for (const ChordSpan& span : spans) {
     const int root = RootAbove(span.Harmony, 36);
     for (const BassStep& s : figure) {
       if (s.Offset >= span.Beats - 1e-6) continue;
       const double beats = std::min(s.Beats, span.Beats - s.Offset);
-      const Mono voice = Bass(MidiToHz(root + s.Interval), song.Seconds(beats) * 0.95, song.Vary(s.Velocity));
+      const Mono voice =
+          Bass(MidiToHz(root + s.Interval), song.Seconds(beats) * 0.95, song.Vary(s.Velocity));
       song.Place(voice, span.Beat + s.Offset, part.Gain, part.Pan, part.Send);
     }
   }
@@ -81,17 +88,20 @@ void PlayBass(Arrangement& song, const std::vector<ChordSpan>& spans, const std:
 // A drum line: one character per step, '.' silent, digits 1..9 a velocity of 0.1..0.9.
 using Hit = std::function<Mono(float velocity)>;
 
-void PlayDrums(Arrangement& song, const std::string& steps, double stepBeats, double startBeat, int bars,
-               double barBeats, const Hit& hit, Part part) {
+void PlayDrums(Arrangement& song, const std::string& steps, double stepBeats, double startBeat,
+               int bars, double barBeats, const Hit& hit, Part part) {
   for (int bar = 0; bar < bars; ++bar)
     for (size_t i = 0; i < steps.size(); ++i) {
       if (steps[i] < '1' || steps[i] > '9') continue;
       const float velocity = song.Vary((steps[i] - '0') * 0.1f, 0.1f);
-      song.Place(hit(velocity), startBeat + bar * barBeats + i * stepBeats, part.Gain, part.Pan, part.Send);
+      song.Place(hit(velocity), startBeat + bar * barBeats + i * stepBeats, part.Gain, part.Pan,
+                 part.Send);
     }
 }
 
-std::vector<ChordSpan> Chords(const std::string& text, double startBeat) { return ParseChords(text, startBeat, 4); }
+std::vector<ChordSpan> Chords(const std::string& text, double startBeat) {
+  return ParseChords(text, startBeat, 4);
+}
 
 }  // namespace
 
@@ -105,10 +115,12 @@ Stereo ComposeThemeMenu() {
   const auto intro = Chords("Fmaj7:4 | Bbmaj7:4 | Fmaj7:4 | C7sus4:2 C7:2", 0);
   const auto a = Chords("F:4 | Am7:4 | Bbmaj7:4 | C:4 | Dm7:4 | Am7:4 | Gm7:4 | C7sus4:2 C7:2", 16);
   const auto a2 = Chords("F:4 | Am7:4 | Bbmaj7:4 | C:4 | Dm7:4 | Gm7:4 | C7:4 | F:4", 48);
-  const auto b = Chords("Bbmaj7:4 | C:4 | Am7:4 | Dm7:4 | Gm7:4 | C:4 | Am7:2 Dm7:2 | Gm7:2 C7:2", 80);
+  const auto b =
+      Chords("Bbmaj7:4 | C:4 | Am7:4 | Dm7:4 | Gm7:4 | C:4 | Am7:2 Dm7:2 | Gm7:2 C7:2", 80);
   const auto close = Chords("Bbmaj7:4 | Am7:4 | Gm7:4 | C7sus4:4", 112);
 
-  for (const auto* section : {&intro, &a, &a2, &b, &close}) PlayPads(song, *section, 53, 0.55f, 0.6f);
+  for (const auto* section : {&intro, &a, &a2, &b, &close})
+    PlayPads(song, *section, 53, 0.55f, 0.6f);
 
   const Voice piano = [](double hz, double gate, float v) { return ElectricPiano(hz, gate, v); };
   const Part pianoPart{0.65f, 0.3f, 0.35f};
@@ -120,7 +132,8 @@ Stereo ComposeThemeMenu() {
 
   const Part bassPart{0.55f, 0.0f, 0.1f};
   const std::vector<BassStep> walk = {{0, 0, 1.9, 0.7f}, {2, 7, 1.9, 0.55f}};
-  const std::vector<BassStep> lift = {{0, 0, 1.9, 0.7f}, {2, 7, 1.4, 0.55f}, {3.5, 12, 0.45, 0.45f}};
+  const std::vector<BassStep> lift = {
+      {0, 0, 1.9, 0.7f}, {2, 7, 1.4, 0.55f}, {3.5, 12, 0.45, 0.45f}};
   PlayBass(song, intro, walk, bassPart);
   PlayBass(song, a, walk, bassPart);
   PlayBass(song, a2, lift, bassPart);
@@ -142,9 +155,11 @@ Stereo ComposeThemeMenu() {
   PlayLine(song, "D5:4 | C5:4 | Bb4:2 D5:2 | C5:3 -:1", 112, flute, flutePart, 0.55f, 0.95);
 
   const Voice celesta = [](double hz, double gate, float v) { return Bell(hz, gate, v); };
-  PlayLine(song, "-:2 C6:2 | -:2 D6:2 | -:2 A5:1 C6:1 | G5:4", 0, celesta, {0.45f, 0.35f, 0.6f}, 0.5f, 0.8);
+  PlayLine(song, "-:2 C6:2 | -:2 D6:2 | -:2 A5:1 C6:1 | G5:4", 0, celesta, {0.45f, 0.35f, 0.6f},
+           0.5f, 0.8);
   PlayLine(song,
-           "-:0.5 F5:0.5 A5:0.5 C6:0.5 D6:1 C6:1 | -:0.5 E5:0.5 G5:0.5 C6:0.5 E6:1 D6:1 | C6:1 A5:1 E5:1 G5:1 | "
+           "-:0.5 F5:0.5 A5:0.5 C6:0.5 D6:1 C6:1 | -:0.5 E5:0.5 G5:0.5 C6:0.5 E6:1 D6:1 | C6:1 "
+           "A5:1 E5:1 G5:1 | "
            "F5:1.5 A5:0.5 D6:2 | -:0.5 D5:0.5 F5:0.5 Bb5:0.5 D6:1 C6:1 | G5:1 E5:1 C5:1 E5:1 | "
            "E5:1 C5:1 F5:1 A5:1 | G5:2 E5:2",
            80, celesta, {1.1f, 0.2f, 0.5f}, 0.6f, 0.8);
@@ -178,9 +193,13 @@ Stereo ComposeTheme1() {
     PlayArpeggio(song, *section, {3, 2}, 2.0, 67, marimba, {0.5f, 0.45f, 0.3f}, 0.35f, 1.0);
 
   const Part bassPart{0.5f, 0.0f, 0.08f};
-  const std::vector<BassStep> bounce = {
-      {0, 0, 0.9, 0.75f}, {1.5, 0, 0.4, 0.5f}, {2, 7, 0.9, 0.65f}, {3, 12, 0.4, 0.5f}, {3.5, 7, 0.4, 0.5f}};
-  for (const auto* section : {&intro, &a, &b, &a2, &tag}) PlayBass(song, *section, bounce, bassPart);
+  const std::vector<BassStep> bounce = {{0, 0, 0.9, 0.75f},
+                                        {1.5, 0, 0.4, 0.5f},
+                                        {2, 7, 0.9, 0.65f},
+                                        {3, 12, 0.4, 0.5f},
+                                        {3.5, 7, 0.4, 0.5f}};
+  for (const auto* section : {&intro, &a, &b, &a2, &tag})
+    PlayBass(song, *section, bounce, bassPart);
   PlayBass(song, bridge, {{0, 0, 1.9, 0.6f}, {2, 7, 1.9, 0.5f}}, bassPart);
 
   const Voice piano = [](double hz, double gate, float v) { return ElectricPiano(hz, gate, v); };
@@ -189,8 +208,8 @@ Stereo ComposeTheme1() {
     for (const ChordSpan& span : *section)
       for (double offset : {1.5, 3.5})
         for (int tone : ChordTones(span.Harmony, 60, 3))
-          song.Place(piano(MidiToHz(tone), song.Seconds(0.3), song.Vary(0.45f)), span.Beat + offset, compPart.Gain,
-                     compPart.Pan, compPart.Send, 0.002);
+          song.Place(piano(MidiToHz(tone), song.Seconds(0.3), song.Vary(0.45f)), span.Beat + offset,
+                     compPart.Gain, compPart.Pan, compPart.Send, 0.002);
   }
   PlayPads(song, b, 55, 0.75f, 0.55f);
   PlayPads(song, bridge, 55, 0.9f, 0.6f);
@@ -201,21 +220,26 @@ Stereo ComposeTheme1() {
     PlayLine(song, melody, start, piano, {1.2f, -0.1f, 0.35f}, velocity, 0.85);
     PlayLine(song, melody, start, celesta, {0.35f, 0.15f, 0.4f}, velocity * 0.8f, 0.6, 12);
   };
-  lead("D5:0.5 G5:0.5 B5:0.5 A5:0.5 G5:1 D5:1 | F#5:0.5 A5:0.5 F#5:0.5 E5:0.5 D5:2 | "
-       "E5:0.5 G5:0.5 B5:0.5 D6:0.5 B5:1 G5:1 | A5:1 G5:0.5 E5:0.5 G5:2 | "
-       "D5:0.5 G5:0.5 B5:0.5 A5:0.5 G5:1 B5:1 | D6:0.5 B5:0.5 G5:0.5 E5:0.5 B5:2 | "
-       "C6:0.5 B5:0.5 A5:0.5 G5:0.5 E5:1 A5:1 | F#5:1.5 E5:0.5 D5:2",
-       16, 0.7f);
-  lead("G5:1.5 E5:0.5 B5:1 G5:1 | A5:1.5 F#5:0.5 D6:1 A5:1 | B5:0.5 A5:0.5 F#5:0.5 D5:0.5 F#5:1 A5:1 | G5:3 -:1 | "
-       "C6:1.5 A5:0.5 E5:1 A5:1 | F#5:0.5 A5:0.5 D6:0.5 C6:0.5 A5:1 F#5:1 | "
-       "G5:0.5 B5:0.5 D6:1 B5:0.5 G5:0.5 D5:1 | A5:1 G5:1 F#5:1 E5:1",
-       48, 0.65f);
-  lead("D5:0.5 G5:0.5 B5:0.5 A5:0.5 G5:1 D5:1 | F#5:0.5 A5:0.5 D6:0.5 C6:0.5 A5:2 | "
-       "B5:0.5 G5:0.5 E5:0.5 G5:0.5 B5:1 D6:1 | E6:1 D6:0.5 C6:0.5 G5:2 | "
-       "B5:0.5 A5:0.5 G5:0.5 D5:0.5 G5:1 B5:1 | D6:1 B5:0.5 G5:0.5 E5:2 | "
-       "C6:0.5 B5:0.5 A5:0.5 G5:0.5 F#5:1 A5:1 | F#5:1 E5:0.5 F#5:0.5 G5:2",
-       80, 0.72f);
-  PlayLine(song, "B5:2 G5:2 | E5:2 G5:2 | C6:2 A5:2 | A5:2 F#5:2", 112, celesta, {0.8f, 0.2f, 0.55f}, 0.55f, 0.9);
+  lead(
+      "D5:0.5 G5:0.5 B5:0.5 A5:0.5 G5:1 D5:1 | F#5:0.5 A5:0.5 F#5:0.5 E5:0.5 D5:2 | "
+      "E5:0.5 G5:0.5 B5:0.5 D6:0.5 B5:1 G5:1 | A5:1 G5:0.5 E5:0.5 G5:2 | "
+      "D5:0.5 G5:0.5 B5:0.5 A5:0.5 G5:1 B5:1 | D6:0.5 B5:0.5 G5:0.5 E5:0.5 B5:2 | "
+      "C6:0.5 B5:0.5 A5:0.5 G5:0.5 E5:1 A5:1 | F#5:1.5 E5:0.5 D5:2",
+      16, 0.7f);
+  lead(
+      "G5:1.5 E5:0.5 B5:1 G5:1 | A5:1.5 F#5:0.5 D6:1 A5:1 | B5:0.5 A5:0.5 F#5:0.5 D5:0.5 F#5:1 "
+      "A5:1 | G5:3 -:1 | "
+      "C6:1.5 A5:0.5 E5:1 A5:1 | F#5:0.5 A5:0.5 D6:0.5 C6:0.5 A5:1 F#5:1 | "
+      "G5:0.5 B5:0.5 D6:1 B5:0.5 G5:0.5 D5:1 | A5:1 G5:1 F#5:1 E5:1",
+      48, 0.65f);
+  lead(
+      "D5:0.5 G5:0.5 B5:0.5 A5:0.5 G5:1 D5:1 | F#5:0.5 A5:0.5 D6:0.5 C6:0.5 A5:2 | "
+      "B5:0.5 G5:0.5 E5:0.5 G5:0.5 B5:1 D6:1 | E6:1 D6:0.5 C6:0.5 G5:2 | "
+      "B5:0.5 A5:0.5 G5:0.5 D5:0.5 G5:1 B5:1 | D6:1 B5:0.5 G5:0.5 E5:2 | "
+      "C6:0.5 B5:0.5 A5:0.5 G5:0.5 F#5:1 A5:1 | F#5:1 E5:0.5 F#5:0.5 G5:2",
+      80, 0.72f);
+  PlayLine(song, "B5:2 G5:2 | E5:2 G5:2 | C6:2 A5:2 | A5:2 F#5:2", 112, celesta,
+           {0.8f, 0.2f, 0.55f}, 0.55f, 0.9);
 
   const Hit kick = [](float v) { return Kick(v); };
   const Hit clap = [&dice](float v) { return Clap(v, dice); };
@@ -256,8 +280,10 @@ Stereo ComposeTheme2() {
   const auto b = Chords("G:4 | A:4 | F#m:4 | Bm:4 | Em7:4 | A:4 | D:4 | A7:4", 80);
 
   const Part bassPart{0.5f, 0.0f, 0.08f};
-  const std::vector<BassStep> oomPah = {{0, 0, 0.9, 0.75f}, {2, 7, 0.9, 0.6f}, {3.0 + 2.0 / 3, 12, 0.3, 0.4f}};
-  const std::vector<BassStep> walking = {{0, 0, 0.9, 0.72f}, {1, 4, 0.9, 0.55f}, {2, 7, 0.9, 0.62f}, {3, 9, 0.9, 0.55f}};
+  const std::vector<BassStep> oomPah = {
+      {0, 0, 0.9, 0.75f}, {2, 7, 0.9, 0.6f}, {3.0 + 2.0 / 3, 12, 0.3, 0.4f}};
+  const std::vector<BassStep> walking = {
+      {0, 0, 0.9, 0.72f}, {1, 4, 0.9, 0.55f}, {2, 7, 0.9, 0.62f}, {3, 9, 0.9, 0.55f}};
   for (const auto* section : {&intro, &a, &a2}) PlayBass(song, *section, oomPah, bassPart);
   PlayBass(song, b, walking, bassPart);
 
@@ -273,34 +299,43 @@ Stereo ComposeTheme2() {
           const size_t string = up ? tones.size() - 1 - s : s;
           const float velocity = song.Vary(up ? 0.35f : 0.6f);
           const double nudge = 0.012 * s / song.BeatSeconds();
-          song.Place(Pluck(MidiToHz(tones[string]), song.Seconds(0.3), velocity, 0.55f, dice), span.Beat + offset + nudge,
-                     guitarPart.Gain, guitarPart.Pan, guitarPart.Send, 0.002);
+          song.Place(Pluck(MidiToHz(tones[string]), song.Seconds(0.3), velocity, 0.55f, dice),
+                     span.Beat + offset + nudge, guitarPart.Gain, guitarPart.Pan, guitarPart.Send,
+                     0.002);
         }
       }
     }
   PlayPads(song, intro, 50, 0.5f, 0.5f);
   PlayPads(song, b, 50, 0.55f, 0.5f);
 
-  const Voice whistle = [&dice](double hz, double gate, float v) { return Flute(hz, gate, v, dice); };
+  const Voice whistle = [&dice](double hz, double gate, float v) {
+    return Flute(hz, gate, v, dice);
+  };
   const Part whistlePart{1.1f, -0.1f, 0.4f};
   const std::string tune =
       "F#5:2/3 A5:1/3 D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D5:1 | B5:2/3 A5:1/3 F#5:2/3 D5:1/3 F#5:2 | "
       "G5:2/3 A5:1/3 B5:2/3 G5:1/3 D6:2/3 B5:1/3 G5:1 | A5:2/3 B5:1/3 C#6:2/3 B5:1/3 A5:2 | ";
+  PlayLine(
+      song,
+      tune +
+          "F#5:2/3 A5:1/3 D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D6:1 | D6:2/3 C#6:1/3 B5:2/3 A5:1/3 F#5:2 | "
+          "G5:2/3 F#5:1/3 E5:2/3 G5:1/3 B5:2/3 A5:1/3 G5:1 | E5:2/3 F#5:1/3 G5:2/3 E5:1/3 A5:2",
+      16, whistle, whistlePart, 0.7f, 0.85);
+  PlayLine(
+      song,
+      "F#5:2/3 A5:1/3 D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D5:1 | B5:2/3 A5:1/3 F#5:2/3 D5:1/3 F#5:2 | "
+      "G5:2/3 B5:1/3 D6:2/3 E6:1/3 D6:2/3 B5:1/3 G5:1 | E6:2/3 D6:1/3 C#6:2/3 B5:1/3 A5:2 | "
+      "B5:2/3 A5:1/3 G5:2/3 B5:1/3 D6:2 | C#6:2/3 B5:1/3 A5:2/3 C#6:1/3 E6:2 | "
+      "D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D5:2 | -:4",
+      48, whistle, whistlePart, 0.72f, 0.85);
   PlayLine(song,
-           tune +
-               "F#5:2/3 A5:1/3 D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D6:1 | D6:2/3 C#6:1/3 B5:2/3 A5:1/3 F#5:2 | "
-               "G5:2/3 F#5:1/3 E5:2/3 G5:1/3 B5:2/3 A5:1/3 G5:1 | E5:2/3 F#5:1/3 G5:2/3 E5:1/3 A5:2",
-           16, whistle, whistlePart, 0.7f, 0.85);
-  PlayLine(song,
-           "F#5:2/3 A5:1/3 D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D5:1 | B5:2/3 A5:1/3 F#5:2/3 D5:1/3 F#5:2 | "
-           "G5:2/3 B5:1/3 D6:2/3 E6:1/3 D6:2/3 B5:1/3 G5:1 | E6:2/3 D6:1/3 C#6:2/3 B5:1/3 A5:2 | "
-           "B5:2/3 A5:1/3 G5:2/3 B5:1/3 D6:2 | C#6:2/3 B5:1/3 A5:2/3 C#6:1/3 E6:2 | "
-           "D6:2/3 A5:1/3 F#5:2/3 A5:1/3 D5:2 | -:4",
-           48, whistle, whistlePart, 0.72f, 0.85);
-  PlayLine(song, "B5:2 D6:2 | C#6:2 E6:2 | C#6:2 A5:2 | B5:2 F#5:2 | G5:2 B5:2 | A5:2 C#6:2 | D6:2 A5:2 | G5:2 E5:2",
+           "B5:2 D6:2 | C#6:2 E6:2 | C#6:2 A5:2 | B5:2 F#5:2 | G5:2 B5:2 | A5:2 C#6:2 | D6:2 A5:2 "
+           "| G5:2 E5:2",
            80, whistle, {0.4f, -0.25f, 0.5f}, 0.45f, 0.95);
 
-  const Voice pizzicato = [&dice](double hz, double gate, float v) { return Pluck(hz, gate, v, 0.45f, dice); };
+  const Voice pizzicato = [&dice](double hz, double gate, float v) {
+    return Pluck(hz, gate, v, 0.45f, dice);
+  };
   const Part pizzPart{2.0f, 0.35f, 0.3f};
   const std::string third = ":1/3 ";
   const auto run = [&](std::initializer_list<const char*> notes, const char* last) {
@@ -308,8 +343,8 @@ Stereo ComposeTheme2() {
     for (const char* n : notes) line += n + third;
     return line + last + ":1 | ";
   };
-  PlayLine(song, run({"A5", "F#5", "D5", "F#5", "A5", "D6", "A5", "F#5", "D5"}, "A4"), 76, pizzicato, pizzPart, 0.6f,
-           0.5);
+  PlayLine(song, run({"A5", "F#5", "D5", "F#5", "A5", "D6", "A5", "F#5", "D5"}, "A4"), 76,
+           pizzicato, pizzPart, 0.6f, 0.5);
   PlayLine(song,
            run({"B4", "D5", "G5", "B5", "G5", "D5", "B4", "D5", "G5"}, "B5") +
                run({"C#5", "E5", "A5", "C#6", "A5", "E5", "C#5", "E5", "A5"}, "C#6") +

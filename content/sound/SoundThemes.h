@@ -8,6 +8,6 @@ namespace sound {
 
 Stereo ComposeThemeMenu();  // calm and inviting: F major, 80 BPM, flute over piano arpeggios
 Stereo ComposeTheme1();     // light and busy: G major, 116 BPM, marimba, bass, drums, piano lead
-Stereo ComposeTheme2();     // light and busy: D major shuffle, 96 BPM, whistle, strums and pizzicato
+Stereo ComposeTheme2();  // light and busy: D major shuffle, 96 BPM, whistle, strums and pizzicato
 
 }  // namespace sound

@@ -28,9 +28,9 @@ constexpr int kDefaultSfxVolume = 10;  // Game.ini defaults
 constexpr int kDefaultMusicVolume = 8;
 
 const char* const kThemes[] = {"ThemeMenu", "Theme1", "Theme2"};
-const char* const kEffects[] = {"Focus",    "Click",    "Switch",       "Key",         "Select",
-                                "Collected", "Delivered", "Trained",     "Damage",      "Finish1",
-                                "Finish2",  "Finish3",  "Gong",         "Demolish",    "Constructing",
+const char* const kEffects[] = {"Focus",       "Click",     "Switch",    "Key",      "Select",
+                                "Collected",   "Delivered", "Trained",   "Damage",   "Finish1",
+                                "Finish2",     "Finish3",   "Gong",      "Demolish", "Constructing",
                                 "Demolishing", "Clearing1", "Clearing2", "Fireworks"};
 
 // One sample as the game holds it: its registration and its frames as -1..1 per channel.
@@ -69,8 +69,8 @@ void DecodeOgg(TSound& Sound, const std::string& Path) {
   Sound.DeclaredFrames = ov_pcm_total(Decoder.get(), 0);
   std::vector<uint8_t> Chunk(1 << 16);
   long Got;
-  while ((Got = ov_read(Decoder.get(), reinterpret_cast<char*>(Chunk.data()), int(Chunk.size()), 0, 2, 1,
-                        nullptr)) > 0)
+  while ((Got = ov_read(Decoder.get(), reinterpret_cast<char*>(Chunk.data()), int(Chunk.size()), 0,
+                        2, 1, nullptr)) > 0)
     AppendPcm16(Sound, Chunk.data(), size_t(Got));
   if (Got < 0) Sound.DecodeFailed = true;
 }
@@ -166,8 +166,8 @@ std::vector<double> WeightedSquares(const std::vector<float>& X, int Rate) {
   const double Ws = 2 * Pi * 1500.0 / Rate, Sa = std::pow(10.0, 4.0 / 40.0), Q = std::sqrt(0.5);
   const double C = std::cos(Ws), Al = std::sin(Ws) / (2 * Q), R = 2 * std::sqrt(Sa) * Al;
   Biquad Shelf(Sa * ((Sa + 1) + (Sa - 1) * C + R), -2 * Sa * ((Sa - 1) + (Sa + 1) * C),
-               Sa * ((Sa + 1) + (Sa - 1) * C - R), (Sa + 1) - (Sa - 1) * C + R, 2 * ((Sa - 1) - (Sa + 1) * C),
-               (Sa + 1) - (Sa - 1) * C - R);
+               Sa * ((Sa + 1) + (Sa - 1) * C - R), (Sa + 1) - (Sa - 1) * C + R,
+               2 * ((Sa - 1) - (Sa + 1) * C), (Sa + 1) - (Sa - 1) * C - R);
   const double Wh = 2 * Pi * 38.0 / Rate, Ch = std::cos(Wh), Ah = std::sin(Wh);  // Q = 0.5
   Biquad HighPass((1 + Ch) / 2, -(1 + Ch), (1 + Ch) / 2, 1 + Ah, -2 * Ch, 1 - Ah);
   std::vector<double> Squares(X.size());
@@ -187,7 +187,9 @@ std::vector<double> ChannelMeanSquares(const TSound& Sound) {
   return Sum;
 }
 
-double ToDb(double MeanSquare) { return 10.0 * std::log10(std::max(MeanSquare, 1e-20)); }
+double ToDb(double MeanSquare) {
+  return 10.0 * std::log10(std::max(MeanSquare, 1e-20));
+}
 
 // Music: the mean over the whole loop, skipping the filter's first second.
 double MeanLoudness(const TSound& Sound) {
@@ -297,7 +299,8 @@ TEST_F(SoundContent, LoopsJoinWithoutAStep) {
 
 TEST_F(SoundContent, EffectsStayBelowTheMusicAtTheDefaultVolumes) {
   double QuietestMusic = 1e9;
-  for (const char* Name : kThemes) QuietestMusic = std::min(QuietestMusic, MeanLoudness(Get(Name)) + PlaybackDb(Get(Name)));
+  for (const char* Name : kThemes)
+    QuietestMusic = std::min(QuietestMusic, MeanLoudness(Get(Name)) + PlaybackDb(Get(Name)));
   for (const char* Name : kEffects) {
     const TSound& Sound = Get(Name);
     EXPECT_LE(LoudestWindow(Sound) + PlaybackDb(Sound), QuietestMusic) << Name;
@@ -308,14 +311,17 @@ TEST_F(SoundContent, EffectsStayBelowTheMusicAtTheDefaultVolumes) {
 
 TEST_F(SoundContent, GeneratorWritesTheSameBytesOnEveryRun) {
   if (!fs::exists(kGenerator)) GTEST_SKIP() << "no generator at " << kGenerator;
-  const fs::path Scratch = fs::temp_directory_path() / ("plotstead-sound-" + std::to_string(::getpid()));
+  const fs::path Scratch =
+      fs::temp_directory_path() / ("plotstead-sound-" + std::to_string(::getpid()));
   fs::remove_all(Scratch);
   for (const char* Run : {"a", "b"}) {
-    const std::string Command = "'" + kGenerator.string() + "' '" + (Scratch / Run).string() + "' > /dev/null";
+    const std::string Command =
+        "'" + kGenerator.string() + "' '" + (Scratch / Run).string() + "' > /dev/null";
     ASSERT_EQ(std::system(Command.c_str()), 0) << Command;
   }
   std::vector<std::string> Names;
-  for (const auto& Entry : fs::directory_iterator(Scratch / "a")) Names.push_back(Entry.path().filename());
+  for (const auto& Entry : fs::directory_iterator(Scratch / "a"))
+    Names.push_back(Entry.path().filename());
   EXPECT_EQ(Names.size(), std::size(kThemes) + std::size(kEffects));
   for (const std::string& Name : Names) {
     const std::string Made = ReadBytes(Scratch / "a" / Name);
