@@ -15,7 +15,8 @@ const char* const UsageText =
     "  --help            show this text\n"
     "\n"
     "A headless run needs --frames or --script. Exit status: 0 when the game ended normally,\n"
-    "1 when it failed (the reason is in Error.log), 2 for a bad command line or script.\n";
+    "1 when it failed (the reason is in Error.log; for --check-data, when any file failed to load),\n"
+    "2 for a bad command line or script.\n";
 
 namespace {
 
@@ -41,6 +42,8 @@ bool ParseCommandLine(int ArgumentCount, const char* const* Arguments, TCommandL
     }
     if (Option == "--headless") {
       Result.Headless = true;
+    } else if (Option == "--check-data") {
+      Result.CheckData = true;
     } else if (Option == "--help" || Option == "-h") {
       Result.Help = true;
     } else if (Option == "--user-dir") {
@@ -61,7 +64,8 @@ bool ParseCommandLine(int ArgumentCount, const char* const* Arguments, TCommandL
       return false;
     }
   }
-  if (Result.Headless && Result.Frames < 0 && Result.ScriptFile.empty() && !Result.Help) {
+  if (Result.Headless && Result.Frames < 0 && Result.ScriptFile.empty() && !Result.Help &&
+      !Result.CheckData) {
     Error = "--headless needs --frames N or --script FILE, or it would never end";
     return false;
   }

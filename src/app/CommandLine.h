@@ -5,6 +5,7 @@
 
 struct TCommandLine {
   bool Headless = false;
+  bool CheckData = false;
   bool Help = false;
   std::string UserDir;
   std::string ScriptFile;

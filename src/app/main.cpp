@@ -1,6 +1,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/CheckData.h"
 #include "app/CommandLine.h"
 #include "app/EngineRegister.h"
 #include "app/Program.h"
@@ -30,9 +31,10 @@ int main(int argc, char** argv) {
     std::cout << UsageText;
     return ecSuccess;
   }
+  if (!Options.UserDir.empty()) SetUserDirOverride(Options.UserDir);
+  if (Options.CheckData) return RunCheckData();
   std::unique_ptr<TPlatform> Backend = MakePlatform(Options);
   Platform = Backend.get();
-  if (!Options.UserDir.empty()) SetUserDirOverride(Options.UserDir);
   const int ExitCode = RunProgram(TProgramOptions{Options.ScriptFile});
   Platform = nullptr;
   return ExitCode;

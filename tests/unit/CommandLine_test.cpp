@@ -34,6 +34,8 @@ TEST(CommandLine, AcceptsTheOptions) {
   EXPECT_FALSE(P.Result.Headless);
   EXPECT_EQ(P.Result.Frames, -1);
   EXPECT_TRUE(Parse({"--help"}).Result.Help);
+  EXPECT_TRUE(Parse({"--check-data"}).Result.CheckData);
+  EXPECT_TRUE(Parse({"--headless", "--check-data"}).Ok) << "a check ends by itself";
   EXPECT_TRUE(Parse({"--headless", "--frames", "0"}).Ok);
   EXPECT_TRUE(Parse({"--frames", "5"}).Ok) << "the window may be limited too";
 }
