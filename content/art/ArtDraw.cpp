@@ -4,6 +4,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <stdexcept>
@@ -65,15 +66,39 @@ void FillRadial(cairo_t* cr, double cx, double cy, double r, Rgb inner, Rgb oute
 
 namespace {
 
-// A mask of the target's size holding the shape in the current user transform.
-Surface ShapeMask(cairo_t* cr, const PathFn& path, double dx, double dy) {
-  cairo_surface_t* target = cairo_get_target(cr);
-  Surface mask = NewSurface(cairo_image_surface_get_width(target),
-                            cairo_image_surface_get_height(target), CAIRO_FORMAT_A8);
-  Context mc = NewContext(mask);
+// The shape Path draws, rasterised into an A8 mask that covers only its device-space bounds
+// grown by Margin (blurs then stay cheap on large canvases).
+struct Mask {
+  Surface surface;
+  int x0 = 0, y0 = 0;
+};
+
+Mask ShapeMask(cairo_t* cr, const PathFn& path, double dx, double dy, double margin) {
   cairo_matrix_t m;
   cairo_get_matrix(cr, &m);
-  cairo_translate(mc.get(), dx, dy);
+  Surface probe = NewSurface(1, 1, CAIRO_FORMAT_A8);
+  Context pc = NewContext(probe);
+  cairo_set_matrix(pc.get(), &m);
+  path(pc.get());
+  double x1, y1, x2, y2;
+  cairo_path_extents(pc.get(), &x1, &y1, &x2, &y2);
+  double xs[4] = {x1, x2, x1, x2}, ys[4] = {y1, y1, y2, y2};
+  double lo[2] = {1e9, 1e9}, hi[2] = {-1e9, -1e9};
+  for (int i = 0; i < 4; ++i) {
+    cairo_user_to_device(pc.get(), &xs[i], &ys[i]);
+    lo[0] = std::min(lo[0], xs[i]), hi[0] = std::max(hi[0], xs[i]);
+    lo[1] = std::min(lo[1], ys[i]), hi[1] = std::max(hi[1], ys[i]);
+  }
+  cairo_surface_t* target = cairo_get_target(cr);
+  const int tw = cairo_image_surface_get_width(target), th = cairo_image_surface_get_height(target);
+  Mask mask;
+  mask.x0 = std::clamp(static_cast<int>(std::floor(lo[0] + dx - margin)), 0, tw);
+  mask.y0 = std::clamp(static_cast<int>(std::floor(lo[1] + dy - margin)), 0, th);
+  const int x3 = std::clamp(static_cast<int>(std::ceil(hi[0] + dx + margin)), 0, tw);
+  const int y3 = std::clamp(static_cast<int>(std::ceil(hi[1] + dy + margin)), 0, th);
+  mask.surface = NewSurface(std::max(1, x3 - mask.x0), std::max(1, y3 - mask.y0), CAIRO_FORMAT_A8);
+  Context mc = NewContext(mask.surface);
+  cairo_translate(mc.get(), dx - mask.x0, dy - mask.y0);
   cairo_transform(mc.get(), &m);
   path(mc.get());
   cairo_set_source_rgba(mc.get(), 0, 0, 0, 1);
@@ -85,24 +110,24 @@ Surface ShapeMask(cairo_t* cr, const PathFn& path, double dx, double dy) {
 
 void SoftShadow(cairo_t* cr, const PathFn& path, double dx, double dy, double blur, double alpha,
                 Rgb colour) {
-  Surface mask = ShapeMask(cr, path, dx, dy);
-  Blur(mask.get(), blur);
+  Mask mask = ShapeMask(cr, path, dx, dy, blur * 2 + 12);
+  Blur(mask.surface.get(), blur);
   cairo_save(cr);
   cairo_identity_matrix(cr);
   SetColor(cr, colour, alpha);
-  cairo_mask_surface(cr, mask.get(), 0, 0);
+  cairo_mask_surface(cr, mask.surface.get(), mask.x0, mask.y0);
   cairo_restore(cr);
 }
 
 void InnerShade(cairo_t* cr, const PathFn& path, double blur, double alpha, Rgb colour) {
   // Blur the inverse of the shape and keep it only inside the shape.
-  Surface mask = ShapeMask(cr, path, 0, 0);
-  Surface inverse = NewSurface(Width(mask), Height(mask), CAIRO_FORMAT_A8);
+  Mask mask = ShapeMask(cr, path, 0, 0, blur * 2 + 4);
+  Surface inverse = NewSurface(Width(mask.surface), Height(mask.surface), CAIRO_FORMAT_A8);
   {
     Context ic = NewContext(inverse);
     cairo_paint(ic.get());
     cairo_set_operator(ic.get(), CAIRO_OPERATOR_DEST_OUT);
-    cairo_mask_surface(ic.get(), mask.get(), 0, 0);
+    cairo_mask_surface(ic.get(), mask.surface.get(), 0, 0);
   }
   Blur(inverse.get(), blur);
   cairo_save(cr);
@@ -110,7 +135,7 @@ void InnerShade(cairo_t* cr, const PathFn& path, double blur, double alpha, Rgb 
   cairo_clip(cr);
   cairo_identity_matrix(cr);
   SetColor(cr, colour, alpha);
-  cairo_mask_surface(cr, inverse.get(), 0, 0);
+  cairo_mask_surface(cr, inverse.get(), mask.x0, mask.y0);
   cairo_restore(cr);
 }
 

@@ -122,33 +122,48 @@ std::vector<std::pair<double, double>> Hull(std::vector<std::pair<double, double
 }  // namespace
 
 void Scene::RenderShadows(cairo_t* cr, double alpha) {
-  cairo_surface_t* target = cairo_get_target(cr);
-  Surface mask = NewSurface(cairo_image_surface_get_width(target),
-                            cairo_image_surface_get_height(target), CAIRO_FORMAT_A8);
-  Context mc = NewContext(mask);
-  cairo_set_source_rgba(mc.get(), 0, 0, 0, 1);
+  // Shadow polygons in device pixels; the mask covers only their bounds.
+  std::vector<std::vector<std::pair<double, double>>> polygons;
   for (const Solid& s : solids_) {
     std::vector<std::pair<double, double>> pts;
     for (P3 p : s.shadowPoints) {
       double x, y;
       iso_.Screen(P3{p.u, p.v, 0} + iso_.ShadowAt(p.z), x, y);
+      cairo_user_to_device(cr, &x, &y);
       pts.emplace_back(x, y);
     }
-    if (pts.size() < 3) continue;
-    Polygon(mc.get(), Hull(pts));
-    cairo_fill(mc.get());
+    if (pts.size() >= 3) polygons.push_back(Hull(pts));
   }
+  const double sx = 126 * iso_.Zoom() * 1.1, sy = 63 * iso_.Zoom() * 1.1;
   for (const Blob& b : blobs_) {
     double x, y;
     iso_.Screen(P3{b.u, b.v, 0} + iso_.ShadowAt(b.z), x, y);
-    Ellipse(mc.get(), x, y, b.r * 126 * iso_.Zoom() * 1.1, b.r * 63 * iso_.Zoom() * 1.1);
+    cairo_user_to_device(cr, &x, &y);
+    std::vector<std::pair<double, double>> ring;
+    for (int i = 0; i < 16; ++i)
+      ring.emplace_back(x + std::cos(i * M_PI / 8) * b.r * sx, y + std::sin(i * M_PI / 8) * b.r * sy);
+    polygons.push_back(ring);
+  }
+  if (polygons.empty()) return;
+  double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+  for (const auto& poly : polygons)
+    for (auto [x, y] : poly) x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+  const double blur = 3.0 * iso_.Zoom() + 0.5, margin = blur * 2 + 4;
+  const int left = static_cast<int>(std::floor(x0 - margin)), top = static_cast<int>(std::floor(y0 - margin));
+  const int w = static_cast<int>(std::ceil(x1 + margin)) - left, h = static_cast<int>(std::ceil(y1 + margin)) - top;
+  Surface mask = NewSurface(std::max(1, w), std::max(1, h), CAIRO_FORMAT_A8);
+  Context mc = NewContext(mask);
+  cairo_translate(mc.get(), -left, -top);
+  cairo_set_source_rgba(mc.get(), 0, 0, 0, 1);
+  for (const auto& poly : polygons) {
+    Polygon(mc.get(), poly);
     cairo_fill(mc.get());
   }
-  Blur(mask.get(), 3.0 * iso_.Zoom() + 0.5);
+  Blur(mask.get(), blur);
   cairo_save(cr);
   cairo_identity_matrix(cr);
   cairo_set_source_rgba(cr, 0.08, 0.12, 0.16, alpha);
-  cairo_mask_surface(cr, mask.get(), 0, 0);
+  cairo_mask_surface(cr, mask.get(), left, top);
   cairo_restore(cr);
 }
 
