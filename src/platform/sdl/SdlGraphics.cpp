@@ -100,6 +100,7 @@ class TSdlDevice : public TGraphicsDevice {
   void DropRenderer();
   bool Drawing() const { return Parameters.Window || !ScreenshotPath.empty(); }
   void PrepareTexture(TSdlTexture& Texture);
+  void CopyQuad(TSdlTexture& T, const SDL_Vertex Corners[4]);
   void SaveScreenshot();
   static int WatchEvents(void* Device, SDL_Event* Event);
 
@@ -386,14 +387,41 @@ void TSdlDevice::DrawPrimitive(uint32_t PrimitiveType, uint32_t StartVertex,
     }
     Out[i].tex_coord = {U, V};
   }
-  // SDL's software renderer draws an axis-aligned quad as a scaled blit, which only knows
-  // mirroring; a quarter-turned picture would come out unturned. Moving one corner by a
-  // thousandth of a pixel sends such a quad down the triangle path instead.
-  if (SoftwareRenderer && std::fabs(Out[1].position.x - Out[0].position.x) <
-                              std::fabs(Out[1].position.y - Out[0].position.y))
-    Out[0].position.x += 0.001f;
+  if (SoftwareRenderer && Texture) return CopyQuad(*Texture, Out);
   static const int Indices[6] = {0, 1, 2, 2, 1, 3};
   SDL_RenderGeometry(Renderer, Handle, Out, 4, Indices, 6);
+}
+
+// SDL's software renderer fails on large textured triangles (it can crash), and draws an
+// axis-aligned quad as a blit that knows mirroring but not quarter turns. Every quad the
+// renderer makes is a rectangle, turned and mirrored, showing an axis-aligned piece of its
+// texture, so the software renderer gets it as one rotated, flipped copy instead.
+void TSdlDevice::CopyQuad(TSdlTexture& T, const SDL_Vertex Corners[4]) {
+  const SDL_FPoint& P0 = Corners[0].position;  // top-left, top-right, bottom-left
+  const SDL_FPoint& P1 = Corners[1].position;
+  const SDL_FPoint& P2 = Corners[2].position;
+  const float Ex = P1.x - P0.x, Ey = P1.y - P0.y, Fx = P2.x - P0.x, Fy = P2.y - P0.y;
+  const float Width = std::hypot(Ex, Ey), Height = std::hypot(Fx, Fy);
+  if (Width <= 0 || Height <= 0) return;
+  const SDL_FPoint& U0 = Corners[0].tex_coord;
+  const SDL_FPoint& U1 = Corners[1].tex_coord;
+  const SDL_FPoint& U2 = Corners[2].tex_coord;
+  int Flip = SDL_FLIP_NONE;
+  if (U1.x < U0.x) Flip ^= SDL_FLIP_HORIZONTAL;
+  if (U2.y < U0.y) Flip ^= SDL_FLIP_VERTICAL;
+  if (Ex * Fy - Ey * Fx < 0) Flip ^= SDL_FLIP_VERTICAL;  // the quad itself is mirrored
+  const SDL_Rect Source{int(std::lround(std::fmin(U0.x, U1.x) * T.Width)),
+                        int(std::lround(std::fmin(U0.y, U2.y) * T.Height)),
+                        int(std::lround(std::fabs(U1.x - U0.x) * T.Width)),
+                        int(std::lround(std::fabs(U2.y - U0.y) * T.Height))};
+  if (Source.w <= 0 || Source.h <= 0) return;
+  const float CentreX = (P1.x + P2.x) * 0.5f, CentreY = (P1.y + P2.y) * 0.5f;
+  const SDL_FRect Target{CentreX - Width * 0.5f, CentreY - Height * 0.5f, Width, Height};
+  const SDL_Color& C = Corners[0].color;
+  SDL_SetTextureColorMod(T.Handle, C.r, C.g, C.b);
+  SDL_SetTextureAlphaMod(T.Handle, C.a);
+  const double Angle = std::atan2(Ey, Ex) * 180.0 / M_PI;
+  SDL_RenderCopyExF(Renderer, T.Handle, &Source, &Target, Angle, nullptr, SDL_RendererFlip(Flip));
 }
 
 void TSdlDevice::SaveScreenshot() {
