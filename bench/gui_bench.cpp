@@ -35,8 +35,12 @@ void* operator new(std::size_t Size) {
   if (void* P = std::malloc(Size ? Size : 1)) return P;
   throw std::bad_alloc();
 }
-void operator delete(void* P) noexcept { std::free(P); }
-void operator delete(void* P, std::size_t) noexcept { std::free(P); }
+void operator delete(void* P) noexcept {
+  std::free(P);
+}
+void operator delete(void* P, std::size_t) noexcept {
+  std::free(P);
+}
 
 namespace {
 
@@ -101,12 +105,12 @@ TGuiForm* BuildIdleForm() {
     Form->AddControl(new TGuiControlButtonBumpSel("Option" + std::to_string(i), 0, "Group",
                                                   sidButtonYes, Handler, 20 + i * 310, 420, 10));
   for (int i = 0; i < 20; ++i)
-    Form->AddControl(new TGuiControlLabel("Label" + std::to_string(i), sidGameTitle, 0xFFFFFF,
-                                          4, 0.78125f, 20 + (i % 5) * 250, 500 + (i / 5) * 40,
-                                          240, 36, 5));
+    Form->AddControl(new TGuiControlLabel("Label" + std::to_string(i), sidGameTitle, 0xFFFFFF, 4,
+                                          0.78125f, 20 + (i % 5) * 250, 500 + (i / 5) * 40, 240, 36,
+                                          5));
   for (int i = 0; i < 4; ++i)
-    Form->AddControl(new TGuiControlPicture("", "Buttons", i, false, false, i * 320, 680, 300,
-                                            100, 0));
+    Form->AddControl(
+        new TGuiControlPicture("", "Buttons", i, false, false, i * 320, 680, 300, 100, 0));
   Form->AddControl(new TGuiControlInput("Name", 490, 640, 10));
   Form->AddControl(new TGuiControlRecommendedArrow(20));
   Form->SelectInGroup("Option0", "Group");
@@ -145,7 +149,8 @@ void BM_GuiUpdateIdleForm(benchmark::State& State) {
   }
   State.counters["allocs"] =
       benchmark::Counter(double(Allocations.load() - Before), benchmark::Counter::kAvgIterations);
-  State.counters["refreshed"] = benchmark::Counter(double(Refreshed), benchmark::Counter::kAvgIterations);
+  State.counters["refreshed"] =
+      benchmark::Counter(double(Refreshed), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_GuiUpdateIdleForm);
 

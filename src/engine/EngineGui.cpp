@@ -34,10 +34,18 @@ TGui::~TGui() {
   DialogCallback = nullptr;
 }
 
-void TGui::AddCursor(TGuiCursor* Item) { Cursors.Add(Item, nullptr, ipFirst); }
-void TGui::AddDialog(TGuiDialog* Item) { Dialogs.Add(Item, nullptr, ipFirst); }
-void TGui::AddTransition(TGuiTransition* Item) { Transitions.Add(Item, nullptr, ipFirst); }
-void TGui::AddForm(TGuiForm* Item) { Forms.Add(Item, nullptr, ipFirst); }
+void TGui::AddCursor(TGuiCursor* Item) {
+  Cursors.Add(Item, nullptr, ipFirst);
+}
+void TGui::AddDialog(TGuiDialog* Item) {
+  Dialogs.Add(Item, nullptr, ipFirst);
+}
+void TGui::AddTransition(TGuiTransition* Item) {
+  Transitions.Add(Item, nullptr, ipFirst);
+}
+void TGui::AddForm(TGuiForm* Item) {
+  Forms.Add(Item, nullptr, ipFirst);
+}
 
 void TGui::SetCursor(const std::string& Name) {
   if (Cursor && Cursor->Name == Name) return;
@@ -175,14 +183,30 @@ void TGui::StepTransition() {
   TGuiTransition* T = Transition;
   bool Done = false;
   switch (T->State) {
-    case 0: Done = T->CoverBegin(); break;
-    case 1: Done = T->Cover(); break;
-    case 2: Done = T->CoverEnd(); break;
-    case 3: Done = true; break;
-    case 4: Done = T->RevealBegin(); break;
-    case 5: Done = T->Reveal(); break;
-    case 6: Done = T->RevealEnd(); break;
-    default: Done = true; break;
+    case 0:
+      Done = T->CoverBegin();
+      break;
+    case 1:
+      Done = T->Cover();
+      break;
+    case 2:
+      Done = T->CoverEnd();
+      break;
+    case 3:
+      Done = true;
+      break;
+    case 4:
+      Done = T->RevealBegin();
+      break;
+    case 5:
+      Done = T->Reveal();
+      break;
+    case 6:
+      Done = T->RevealEnd();
+      break;
+    default:
+      Done = true;
+      break;
   }
   const bool WasCovered = T->State == 3;
   if (Done && T->State < 7) ++T->State;

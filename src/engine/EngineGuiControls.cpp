@@ -10,7 +10,9 @@ namespace {
 constexpr float kDesignCenterX = 640.0f;
 constexpr float kDesignCenterY = 400.0f;
 
-bool SameBits(float A, float B) { return std::memcmp(&A, &B, sizeof A) == 0; }
+bool SameBits(float A, float B) {
+  return std::memcmp(&A, &B, sizeof A) == 0;
+}
 
 }  // namespace
 
@@ -27,7 +29,9 @@ TGuiControl::~TGuiControl() {
   if (Timer) Timer->RemovePhases(this);
 }
 
-void TGuiControl::Added(TContainer* Container, void* Data) { Form = static_cast<TGuiForm*>(Data); }
+void TGuiControl::Added(TContainer* Container, void* Data) {
+  Form = static_cast<TGuiForm*>(Data);
+}
 
 bool TGuiControl::HitTest(float X, float Y) {
   const TVector2 P = ScreenPosition();
@@ -49,9 +53,13 @@ void TGuiControl::Hide() {
   Dirty = false;
 }
 
-void TGuiControl::MouseEnter() { Hot = true; }
+void TGuiControl::MouseEnter() {
+  Hot = true;
+}
 
-void TGuiControl::MouseLeave() { Hot = false; }
+void TGuiControl::MouseLeave() {
+  Hot = false;
+}
 
 void TGuiControl::ShowHint() {
   if (Form) Form->SetHint(std::string());
@@ -133,13 +141,21 @@ TVector2 TGuiControl::ScreenPosition() const {
   return {Form->Scale * CenterX + Form->OffsetX, Form->Scale * CenterY + Form->OffsetY};
 }
 
-float TGuiControl::ScreenScale() const { return Scale * Form->Scale; }
+float TGuiControl::ScreenScale() const {
+  return Scale * Form->Scale;
+}
 
-float TGuiControl::ScreenAlpha() const { return Alpha * Form->Alpha; }
+float TGuiControl::ScreenAlpha() const {
+  return Alpha * Form->Alpha;
+}
 
-int32_t TGuiControl::SpriteLayer() const { return Form->Layer + Layer; }
+int32_t TGuiControl::SpriteLayer() const {
+  return Form->Layer + Layer;
+}
 
-int32_t TGuiControl::ScreenAlphaByte() const { return LerpInt(0, 255, Saturate(ScreenAlpha())); }
+int32_t TGuiControl::ScreenAlphaByte() const {
+  return LerpInt(0, 255, Saturate(ScreenAlpha()));
+}
 
 // ---- TGuiControlButton ----
 
@@ -207,7 +223,9 @@ void TGuiControlHint::HideHint() {
 
 // ---- TGuiForm ----
 
-TGuiForm::TGuiForm(const std::string& FormName) { Name = FormName; }
+TGuiForm::TGuiForm(const std::string& FormName) {
+  Name = FormName;
+}
 
 TGuiForm::~TGuiForm() {
   HideForm();
@@ -306,8 +324,9 @@ void TGuiForm::SetHint(const std::string& Text) {
   if (Timer) Timer->RemovePhase(Hint, "HintDelay");
   if (Hint->HintShown) Hint->HideHint();
   if (Text.empty() || !Timer) return;
-  Timer->AddPhase(new TPhaseSetString(Hint, "HintDelay", false, Hint->Delay, Text,
-                                      [Hint](const std::string& Value) { Hint->ShowHintText(Value); }));
+  Timer->AddPhase(
+      new TPhaseSetString(Hint, "HintDelay", false, Hint->Delay, Text,
+                          [Hint](const std::string& Value) { Hint->ShowHintText(Value); }));
 }
 
 // ---- TGuiDialog ----
@@ -356,10 +375,14 @@ void TGuiDialog::Close(bool Immediate) {
 
 // ---- TGuiCursor, TGuiTransition ----
 
-TGuiCursor::TGuiCursor(const std::string& CursorName) { Name = CursorName; }
+TGuiCursor::TGuiCursor(const std::string& CursorName) {
+  Name = CursorName;
+}
 
 TGuiCursor::~TGuiCursor() {
   if (Visible) Visible = false;
 }
 
-TGuiTransition::TGuiTransition(const std::string& TransitionName) { Name = TransitionName; }
+TGuiTransition::TGuiTransition(const std::string& TransitionName) {
+  Name = TransitionName;
+}

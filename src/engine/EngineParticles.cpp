@@ -118,9 +118,8 @@ TEffect* TParticles::StartEffect(const void* Owner, const std::string& Name, TVe
   return StartEffectChain(Owner, Name, Position, Layer, Scale, Alpha, 0);
 }
 
-TEffect* TParticles::StartEffectChain(const void* Owner, const std::string& Name,
-                                      TVector2 Position, int32_t Layer, float Scale, float Alpha,
-                                      int Depth) {
+TEffect* TParticles::StartEffectChain(const void* Owner, const std::string& Name, TVector2 Position,
+                                      int32_t Layer, float Scale, float Alpha, int Depth) {
   TEmiter* Emiter = FindEmiter(Name);
   TEffect* Effect = TakeEffect(Emiter);
   Effect->Owner = Owner;
@@ -271,10 +270,13 @@ void TParticles::AdvanceAlongPath(TEffect* Effect) {
   Effect->MarkIndex = Floor(P * E.Path->Span);
 }
 
-void TParticles::Update() { Update(Input ? Input->FrameTime : 0.0f); }
+void TParticles::Update() {
+  Update(Input ? Input->FrameTime : 0.0f);
+}
 
 void TParticles::Update(float FrameTime) {
-  Instances.ForEach([&](TContainerItem* Item) { UpdateParticle(static_cast<TParticle*>(Item), FrameTime); });
+  Instances.ForEach(
+      [&](TContainerItem* Item) { UpdateParticle(static_cast<TParticle*>(Item), FrameTime); });
   Effects.ForEach([&](TContainerItem* Item) {
     auto* Effect = static_cast<TEffect*>(Item);
     if (!Effect->Active) {

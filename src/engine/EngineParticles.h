@@ -182,8 +182,8 @@ class TParticles {
   TEmiter* AddEmiter(const std::string& Name, const std::string& ParentName = "");
   TEmiter* FindEmiter(const std::string& Name);
 
-  TEffect* StartEffect(const void* Owner, const std::string& Name, TVector2 Position,
-                       int32_t Layer, float Scale, float Alpha);
+  TEffect* StartEffect(const void* Owner, const std::string& Name, TVector2 Position, int32_t Layer,
+                       float Scale, float Alpha);
   void StartLoopEffect(TEffect*& Effect, const std::string& Name, int32_t Layer);
   void StopLoopEffect(TEffect*& Effect);
 

@@ -8,11 +8,19 @@
 
 namespace {
 
-float SpreadOf(float Value) { return (RandomSingle() - 0.5f) * Value; }
+float SpreadOf(float Value) {
+  return (RandomSingle() - 0.5f) * Value;
+}
 
-TVector2 Add(TVector2 A, TVector2 B) { return {A.X + B.X, A.Y + B.Y}; }
-TVector2 Sub(TVector2 A, TVector2 B) { return {A.X - B.X, A.Y - B.Y}; }
-TVector2 Mul(TVector2 A, float F) { return {A.X * F, A.Y * F}; }
+TVector2 Add(TVector2 A, TVector2 B) {
+  return {A.X + B.X, A.Y + B.Y};
+}
+TVector2 Sub(TVector2 A, TVector2 B) {
+  return {A.X - B.X, A.Y - B.Y};
+}
+TVector2 Mul(TVector2 A, float F) {
+  return {A.X * F, A.Y * F};
+}
 
 template <typename TFunction, size_t N>
 TFunction Pick(const TFunction (&Table)[N], uint8_t Mode) {
@@ -103,9 +111,15 @@ const TSizeFunction SizeFunctions[] = {
     [](const TEmiter& E, const TEffect&, const TParticle&) {
       return TVector2{E.Size.X + SpreadOf(E.Size2.X), E.Size.Y + SpreadOf(E.Size2.Y)};
     },
-    [](const TEmiter&, const TEffect&, const TParticle& P) { return TVector2{P.Distance, P.Distance}; },
-    [](const TEmiter& E, const TEffect&, const TParticle& P) { return TVector2{P.Distance, E.Size.Y}; },
-    [](const TEmiter& E, const TEffect&, const TParticle& P) { return TVector2{E.Size.X, P.Distance}; },
+    [](const TEmiter&, const TEffect&, const TParticle& P) {
+      return TVector2{P.Distance, P.Distance};
+    },
+    [](const TEmiter& E, const TEffect&, const TParticle& P) {
+      return TVector2{P.Distance, E.Size.Y};
+    },
+    [](const TEmiter& E, const TEffect&, const TParticle& P) {
+      return TVector2{E.Size.X, P.Distance};
+    },
     [](const TEmiter& E, const TEffect& Fx, const TParticle&) {
       return TVector2{Lerp(E.Size.X, E.Size2.X, Fx.PathProgress),
                       Lerp(E.Size.Y, E.Size2.Y, Fx.PathProgress)};
@@ -140,7 +154,9 @@ using TColorFunction = uint32_t (*)(const TEmiter&, const TEffect&);
 const TColorFunction ColorFunctions[] = {
     [](const TEmiter& E, const TEffect&) { return E.Color; },
     [](const TEmiter& E, const TEffect&) { return LerpColor(E.Color, E.Color2, RandomSingle()); },
-    [](const TEmiter& E, const TEffect& Fx) { return LerpColor(E.Color, E.Color2, Fx.PathProgress); },
+    [](const TEmiter& E, const TEffect& Fx) {
+      return LerpColor(E.Color, E.Color2, Fx.PathProgress);
+    },
 };
 
 // Table I: lifetime.
@@ -164,7 +180,9 @@ const TMotionFunction MotionFunctions[] = {
 using TGrowFunction = TVector2 (*)(const TEmiter&, const TParticle&);
 const TGrowFunction GrowFunctions[] = {
     [](const TEmiter&, const TParticle& P) { return P.Size; },
-    [](const TEmiter& E, const TParticle& P) { return Mul(P.Size, 1.0f + (E.Grow - 1.0f) * P.Age); },
+    [](const TEmiter& E, const TParticle& P) {
+      return Mul(P.Size, 1.0f + (E.Grow - 1.0f) * P.Age);
+    },
     [](const TEmiter& E, const TParticle& P) {
       if (P.Age < 0.5f) return Mul(P.Size, 1.0f + (E.Grow - 1.0f) * 2.0f * P.Age);
       return Mul(P.Size, E.Grow + (1.0f - E.Grow) * 2.0f * (P.Age - 0.5f));

@@ -50,14 +50,19 @@ TVector2 PointAsVector(const TPathPoint& Point) {
 
 }  // namespace
 
-float RandomSingle() { return static_cast<float>(RandomEngine()() >> 8) * (1.0f / 16777216.0f); }
+float RandomSingle() {
+  return static_cast<float>(RandomEngine()() >> 8) * (1.0f / 16777216.0f);
+}
 
 int32_t RandomInteger(int32_t N) {
   if (N < 1) return 0;
-  return static_cast<int32_t>((static_cast<uint64_t>(RandomEngine()()) * static_cast<uint64_t>(N)) >> 32);
+  return static_cast<int32_t>(
+      (static_cast<uint64_t>(RandomEngine()()) * static_cast<uint64_t>(N)) >> 32);
 }
 
-void RandomSeed(uint32_t Seed) { RandomEngine().seed(Seed); }
+void RandomSeed(uint32_t Seed) {
+  RandomEngine().seed(Seed);
+}
 
 void TPath::LoadFromBytes(const std::string& Bytes) {
   TByteReader Reader(Bytes);
@@ -95,7 +100,9 @@ TVector2 TPath::GetRandomPoint() const {
   return PointAsVector(Points[RandomInteger(static_cast<int32_t>(Points.size()))]);
 }
 
-int32_t TPath::GetMarkCount(int32_t Mark) const { return HasMark(Mark) ? Marks[Mark].Count : 0; }
+int32_t TPath::GetMarkCount(int32_t Mark) const {
+  return HasMark(Mark) ? Marks[Mark].Count : 0;
+}
 
 TVector2 TPath::GetRandomMarkPoint(int32_t Mark) const {
   if (!HasMark(Mark) || Marks[Mark].Count <= 0) return {0, 0};

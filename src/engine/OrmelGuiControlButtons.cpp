@@ -17,7 +17,7 @@ struct TBumpStyle {
   int32_t Frame;
 };
 const TBumpStyle BumpStyles[] = {
-    {300, 60, 0.9375f, 3}, {200, 60, 0.9375f, 5}, {200, 40, 0.78125f, 7},
+    {300, 60, 0.9375f, 3}, {200, 60, 0.9375f, 5},  {200, 40, 0.78125f, 7},
     {60, 60, 0.9375f, 9},  {200, 60, 0.9375f, 11}, {300, 60, 0.9375f, 1},
 };
 const TBumpStyle BumpSelStyles[] = {
@@ -55,15 +55,16 @@ TGuiControlButtonLink::TGuiControlButtonLink(const std::string& Name, int32_t St
                                              int32_t CaptionId, TGuiClickHandler OnClick,
                                              float Left, float Top, float Width, float Height,
                                              int32_t Layer)
-    : TGuiControlButton(Name, std::string(), std::move(OnClick), Left, Top, Width, Height,
-                        Layer) {
+    : TGuiControlButton(Name, std::string(), std::move(OnClick), Left, Top, Width, Height, Layer) {
   const TLinkStyle S = StyleOf(LinkStyles, Style);
   Alignment = S.Alignment;
   FontSize = S.FontSize;
   SetCaptionId(CaptionId);
 }
 
-TGuiControlButtonLink::~TGuiControlButtonLink() { FreeTextItem(TextItem); }
+TGuiControlButtonLink::~TGuiControlButtonLink() {
+  FreeTextItem(TextItem);
+}
 
 void TGuiControlButtonLink::Show() {
   TGuiControlButton::Show();
@@ -159,7 +160,9 @@ TVector2 TGuiControlButtonBump::SpritePosition() const {
   return P;
 }
 
-const std::string& TGuiControlButtonBump::DisplayText() { return GetCaption(); }
+const std::string& TGuiControlButtonBump::DisplayText() {
+  return GetCaption();
+}
 
 void TGuiControlButtonBump::Refresh() {
   const TVector2 P = SpritePosition();
@@ -185,8 +188,8 @@ void TGuiControlButtonBump::Refresh() {
 
 TGuiControlButtonBumpSel::TGuiControlButtonBumpSel(const std::string& Name, int32_t Style,
                                                    const std::string& Group, int32_t CaptionId,
-                                                   TGuiClickHandler OnClick, float Left,
-                                                   float Top, int32_t Layer)
+                                                   TGuiClickHandler OnClick, float Left, float Top,
+                                                   int32_t Layer)
     : TGuiControlButtonBump(Name, Group, std::move(OnClick), Left, Top,
                             StyleOf(BumpSelStyles, Style).Width,
                             StyleOf(BumpSelStyles, Style).Height, Layer) {
@@ -199,7 +202,9 @@ void TGuiControlButtonBumpSel::MouseDown() {
   TGuiControlButton::MouseDown();
 }
 
-TVector2 TGuiControlButtonBumpSel::SpritePosition() const { return ScreenPosition(); }
+TVector2 TGuiControlButtonBumpSel::SpritePosition() const {
+  return ScreenPosition();
+}
 
 // The selected option wears the two marker glyphs (codes 28 and 29) around its caption.
 const std::string& TGuiControlButtonBumpSel::DisplayText() {

@@ -13,8 +13,8 @@ class TText;
 class TGuiControlButtonLink : public TGuiControlButton {
  public:
   TGuiControlButtonLink(const std::string& Name, int32_t Style, int32_t CaptionId,
-                        TGuiClickHandler OnClick, float Left, float Top, float Width,
-                        float Height, int32_t Layer);
+                        TGuiClickHandler OnClick, float Left, float Top, float Width, float Height,
+                        int32_t Layer);
   ~TGuiControlButtonLink() override;
 
   void Show() override;
@@ -49,9 +49,8 @@ class TGuiControlButtonBump : public TGuiControlButton {
 
  protected:
   // The radio option builds itself from its own style table.
-  TGuiControlButtonBump(const std::string& Name, const std::string& Group,
-                        TGuiClickHandler OnClick, float Left, float Top, float Width,
-                        float Height, int32_t Layer);
+  TGuiControlButtonBump(const std::string& Name, const std::string& Group, TGuiClickHandler OnClick,
+                        float Left, float Top, float Width, float Height, int32_t Layer);
   void ApplyStyle(float NewFontSize, int32_t NewFrame, int32_t CaptionId);
   // Where the picture sits now: moved by (2, 2) while a push button is held.
   virtual TVector2 SpritePosition() const;

@@ -38,9 +38,9 @@ float PlaceSprite(TSprite* Sprite, const TGuiControl& Control) {
 // ---- Picture ----
 
 TGuiControlPicture::TGuiControlPicture(const std::string& Name, const std::string& Picture,
-                                       int32_t Frame, bool NewFlipHorizontal,
-                                       bool NewFlipVertical, float Left, float Top, float Width,
-                                       float Height, int32_t Layer)
+                                       int32_t Frame, bool NewFlipHorizontal, bool NewFlipVertical,
+                                       float Left, float Top, float Width, float Height,
+                                       int32_t Layer)
     : TGuiControl(Name, Left, Top, Width, Height, Layer),
       FlipHorizontal(NewFlipHorizontal),
       FlipVertical(NewFlipVertical) {
@@ -48,7 +48,9 @@ TGuiControlPicture::TGuiControlPicture(const std::string& Name, const std::strin
   SetFrame(Frame);
 }
 
-TGuiControlPicture::~TGuiControlPicture() { FreeSpriteItem(Sprite); }
+TGuiControlPicture::~TGuiControlPicture() {
+  FreeSpriteItem(Sprite);
+}
 
 void TGuiControlPicture::Show() {
   TGuiControl::Show();
@@ -73,8 +75,8 @@ void TGuiControlPicture::Refresh() {
 // ---- Label ----
 
 TGuiControlLabel::TGuiControlLabel(const std::string& Name, int32_t CaptionId, uint32_t NewColor,
-                                   uint8_t NewAlignment, float NewFontSize, float Left,
-                                   float Top, float Width, float Height, int32_t Layer)
+                                   uint8_t NewAlignment, float NewFontSize, float Left, float Top,
+                                   float Width, float Height, int32_t Layer)
     : TGuiControl(Name, Left, Top, Width, Height, Layer),
       FontSize(NewFontSize),
       Alignment(NewAlignment),
@@ -82,7 +84,9 @@ TGuiControlLabel::TGuiControlLabel(const std::string& Name, int32_t CaptionId, u
   SetCaptionId(CaptionId);
 }
 
-TGuiControlLabel::~TGuiControlLabel() { FreeTextItem(TextItem); }
+TGuiControlLabel::~TGuiControlLabel() {
+  FreeTextItem(TextItem);
+}
 
 void TGuiControlLabel::Show() {
   TGuiControl::Show();
@@ -105,8 +109,7 @@ void TGuiControlLabel::Refresh() {
 
 // ---- Input field ----
 
-TGuiControlInput::TGuiControlInput(const std::string& Name, float Left, float Top,
-                                   int32_t Layer)
+TGuiControlInput::TGuiControlInput(const std::string& Name, float Left, float Top, int32_t Layer)
     : TGuiControl(Name, Left, Top, 300, 60, Layer) {
   SetPicture("Buttons");
 }
@@ -167,7 +170,9 @@ const TArrowTrack ArrowTracks[4] = {
 TGuiControlRecommendedArrow::TGuiControlRecommendedArrow(int32_t Layer)
     : TGuiControl(std::string(), 0, 0, 64, 64, Layer) {}
 
-TGuiControlRecommendedArrow::~TGuiControlRecommendedArrow() { FreeSpriteItem(Sprite); }
+TGuiControlRecommendedArrow::~TGuiControlRecommendedArrow() {
+  FreeSpriteItem(Sprite);
+}
 
 void TGuiControlRecommendedArrow::Show() {
   TGuiControl::Show();

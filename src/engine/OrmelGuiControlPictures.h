@@ -29,9 +29,8 @@ class TGuiControlPicture : public TGuiControl {
 
 class TGuiControlLabel : public TGuiControl {
  public:
-  TGuiControlLabel(const std::string& Name, int32_t CaptionId, uint32_t Color,
-                   uint8_t Alignment, float FontSize, float Left, float Top, float Width,
-                   float Height, int32_t Layer);
+  TGuiControlLabel(const std::string& Name, int32_t CaptionId, uint32_t Color, uint8_t Alignment,
+                   float FontSize, float Left, float Top, float Width, float Height, int32_t Layer);
   ~TGuiControlLabel() override;
 
   void Show() override;

@@ -13,11 +13,15 @@ void SetOpacity(TSprite* Sprite, float A) {
   if (Sprite) Sprite->SetAlpha(A);
 }
 
-float FrameTime() { return Input ? Input->FrameTime : 0.0f; }
+float FrameTime() {
+  return Input ? Input->FrameTime : 0.0f;
+}
 
 }  // namespace
 
-TGuiTransitionImage::~TGuiTransitionImage() { Halt(); }
+TGuiTransitionImage::~TGuiTransitionImage() {
+  Halt();
+}
 
 void TGuiTransitionImage::Start() {
   Halt();

@@ -8,14 +8,20 @@ namespace {
 
 constexpr float kFadeTime = 0.75f;
 
-float FrameTime() { return Input ? Input->FrameTime : 0.0f; }
+float FrameTime() {
+  return Input ? Input->FrameTime : 0.0f;
+}
 
 // At the very start of a run there is nothing to cover yet.
-bool FirstScreen() { return !Gui || !Gui->Form; }
+bool FirstScreen() {
+  return !Gui || !Gui->Form;
+}
 
 }  // namespace
 
-TGuiTransitionSplash::~TGuiTransitionSplash() { Halt(); }
+TGuiTransitionSplash::~TGuiTransitionSplash() {
+  Halt();
+}
 
 void TGuiTransitionSplash::FitCover() {
   if (Sprite) Sprite->SetSize({Register.LogicalWidth, Register.LogicalHeight});

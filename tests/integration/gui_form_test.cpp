@@ -49,8 +49,8 @@ class TTestScreens {
       }
     };
     Form->AddControl(new TGuiControlPicture("", "Talk", 0, false, false, 640, 560, 620, 220, 0));
-    Form->AddControl(new TGuiControlLabel("Title", sidGameTitle, 0xFFFFFF, 4, 1.25f, 340, 40,
-                                          600, 60, 10));
+    Form->AddControl(
+        new TGuiControlLabel("Title", sidGameTitle, 0xFFFFFF, 4, 1.25f, 340, 40, 600, 60, 10));
     Form->AddControl(
         new TGuiControlButtonBumpSel("A", 0, "Pick", sidButtonYes, OnForm, 40, 200, 10));
     Form->AddControl(
@@ -62,13 +62,14 @@ class TTestScreens {
 
     auto* Ask = new TGuiDialog("GuiTestAsk", 0.25f, 0.25f);
     Ask->AddControl(new TGuiControlPicture("", "Dialog66", 0, false, false, 310, 250, 660, 300, 0));
-    Ask->AddControl(new TGuiControlButtonBump("OK", 1, sidButtonOK,
-                                              [&Counts](TGuiControl*, int32_t Kind) {
-                                                if (Kind != 2) return;
-                                                ++Counts.Ok;
-                                                Gui->CloseDialog();
-                                              },
-                                              540, 460, 10));
+    Ask->AddControl(new TGuiControlButtonBump(
+        "OK", 1, sidButtonOK,
+        [&Counts](TGuiControl*, int32_t Kind) {
+          if (Kind != 2) return;
+          ++Counts.Ok;
+          Gui->CloseDialog();
+        },
+        540, 460, 10));
     // The start-up registered the cursor and the transitions and began to bring up its first
     // screen; these screens take its place before anything was shown.
     Gui->AddDialog(Ask);
@@ -94,7 +95,8 @@ double MeanLevel(const TImagePixels& Image, const TRegion& R) {
 
 uint32_t Brightest(const TImagePixels& Image) {
   uint32_t Max = 0;
-  for (uint32_t P : Image.Pixels) Max = std::max({Max, (P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF});
+  for (uint32_t P : Image.Pixels)
+    Max = std::max({Max, (P >> 16) & 0xFF, (P >> 8) & 0xFF, P & 0xFF});
   return Max;
 }
 
@@ -122,24 +124,26 @@ TEST_F(GuiFormTest, ScriptClicksThroughAFormAndADialog) {
     GTEST_SKIP() << "no generated pictures in " << Data;
   const std::string Script = "screenshot " + Shot("first.png") + "\n" +
                              "wait 60\n"
-                             "screenshot " + Shot("form.png") + "\n" +
+                             "screenshot " +
+                             Shot("form.png") + "\n" +
                              "wait 2\n"
-                             "click 190 310\n"       // option B
+                             "click 190 310\n"  // option B
                              "wait 2\n"
-                             "click 190 430\n"       // Open
+                             "click 190 430\n"  // Open
                              "wait 30\n"
-                             "screenshot " + Shot("dialog.png") + "\n" +
+                             "screenshot " +
+                             Shot("dialog.png") + "\n" +
                              "wait 2\n"
-                             "click 190 520\n"       // Count, under the dialog's reach: ignored
-                             "key Escape\n"          // the form's escape control: ignored too
+                             "click 190 520\n"  // Count, under the dialog's reach: ignored
+                             "key Escape\n"     // the form's escape control: ignored too
                              "wait 2\n"
-                             "click 640 490\n"       // OK
+                             "click 640 490\n"  // OK
                              "wait 30\n"
-                             "click 190 520\n"       // Count
-                             "key Escape\n"          // Count again
+                             "click 190 520\n"  // Count
+                             "key Escape\n"     // Count again
                              "wait 2\n"
-                             "screenshot " + Shot("final.png") + "\n" +
-                             "quit\n";
+                             "screenshot " +
+                             Shot("final.png") + "\n" + "quit\n";
   std::ofstream(Root / "script.txt") << Script;
 
   THeadlessPlatform Headless(THeadlessOptions{(Root / "user").string(), 2000});

@@ -37,7 +37,8 @@ class TGuiTestWorld {
     Timer = new TTimer();
     SoundDeviceFactory = [] { return std::unique_ptr<TSoundDevice>(); };
     Audio = new TAudio();  // silent, but it keeps every sound asked for until its update
-    for (const char* Name : {"Focus", "Click", "Switch"}) Audio->AddSample(Name, false, false, 0, 1);
+    for (const char* Name : {"Focus", "Click", "Switch"})
+      Audio->AddSample(Name, false, false, 0, 1);
     Renderer = new TRenderer();
     Particles = new TParticles(8, 64);
     Texts = new TTexts();

@@ -371,4 +371,24 @@ TEST_F(GuiTest, HitTestIncludesTheEdgesAndFollowsFormScaleAndOffset) {
   EXPECT_FALSE(A->HitTest(CX + 51, 0.5f * A->CenterY));
 }
 
+TEST_F(GuiTest, HintShowsAfterItsDelayAndGoesAtOnce) {
+  auto* Hint = new TGuiControlHint("Hint", 0, 0, 100, 20, 0);
+  Hint->Delay = 0.25f;
+  Main->AddControl(Hint);
+  Main->HintControl = Hint;
+  Main->SetHint("Tip");
+  World.Frames(10);
+  EXPECT_FALSE(Hint->HintShown) << "still waiting";
+  World.Frames(10);
+  EXPECT_TRUE(Hint->HintShown);
+  EXPECT_EQ(Hint->GetCaption(), "Tip");
+
+  Main->SetHint("");
+  EXPECT_FALSE(Hint->HintShown) << "an empty hint hides at once";
+  Main->SetHint("Late");
+  World.Move(150, 120);  // entering a control asks for an empty hint and cancels the wait
+  World.Frames(20);
+  EXPECT_FALSE(Hint->HintShown);
+}
+
 }  // namespace

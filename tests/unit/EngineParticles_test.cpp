@@ -1,6 +1,7 @@
 #include "engine/EngineParticles.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +10,6 @@
 #include <fstream>
 #include <limits>
 #include <vector>
-
-#include <unistd.h>
 
 #include "EngineGuiTestWorld.h"
 #include "game/OrmelGuiFormMission.h"
@@ -204,8 +203,8 @@ class PathFileTest : public ParticlesTest {
  protected:
   void SetUp() override {
     ParticlesTest::SetUp();
-    Folder = std::filesystem::temp_directory_path() /
-             ("plotstead-paths-" + std::to_string(::getpid()));
+    Folder =
+        std::filesystem::temp_directory_path() / ("plotstead-paths-" + std::to_string(::getpid()));
     std::filesystem::create_directories(Folder);
     PathsFolder = Folder.string() + "/";
   }
@@ -253,8 +252,8 @@ TEST_F(PathFileTest, LoadingRules) {
     EXPECT_EQ(Path->Points.size(), Case.Points);
     if (Case.Error) {
       ASSERT_EQ(ErrorLog->Lines.size(), 1u);
-      EXPECT_EQ(ErrorLog->Lines[0], std::string("Failed to create path \"") + Case.Name +
-                                        "\" (" + Case.Error + ")");
+      EXPECT_EQ(ErrorLog->Lines[0],
+                std::string("Failed to create path \"") + Case.Name + "\" (" + Case.Error + ")");
       EXPECT_TRUE(Path->Marks.empty());
       EXPECT_EQ(Path->Span, 0);
     } else {
@@ -349,10 +348,10 @@ TEST_F(ParticlesTest, DirectionTowardsAndAwayFromPoints) {
     TVector2 A, B;
     float Direction, VX, VY;
   } const Cases[] = {
-      {3, {0, 0}, {20, 0}, 90, 1, 0},     // away from A (start at the midpoint (10, 0))
-      {4, {0, 0}, {20, 0}, 270, -1, 0},   // towards A
-      {5, {0, 0}, {0, 20}, 180, 0, 1},    // towards B, from (0, 10): down the screen
-      {3, {4, 4}, {4, 4}, 0, 0, 0},       // start on the point: no direction
+      {3, {0, 0}, {20, 0}, 90, 1, 0},    // away from A (start at the midpoint (10, 0))
+      {4, {0, 0}, {20, 0}, 270, -1, 0},  // towards A
+      {5, {0, 0}, {0, 20}, 180, 0, 1},   // towards B, from (0, 10): down the screen
+      {3, {4, 4}, {4, 4}, 0, 0, 0},      // start on the point: no direction
   };
   for (const TCase& Case : Cases) {
     SCOPED_TRACE(static_cast<int>(Case.Mode));

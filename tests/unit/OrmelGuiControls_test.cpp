@@ -15,7 +15,9 @@
 
 namespace {
 
-int AlphaByte(const TSprite* Sprite) { return static_cast<int>(Sprite->Color >> 24); }
+int AlphaByte(const TSprite* Sprite) {
+  return static_cast<int>(Sprite->Color >> 24);
+}
 
 class ControlsTest : public ::testing::Test {
  protected:
@@ -163,8 +165,8 @@ TEST_F(ControlsTest, RadioOptionSwitchesOnceAndWearsMarkers) {
 }
 
 TEST_F(ControlsTest, RecommendedArrowBobsOffTheTargetCorner) {
-  Main->AddControl(new TGuiControlPicture("Target", "Buttons", 0, false, false, 590, 370, 100,
-                                          60, 0));
+  Main->AddControl(
+      new TGuiControlPicture("Target", "Buttons", 0, false, false, 590, 370, 100, 60, 0));
   auto* Arrow = static_cast<TGuiControlRecommendedArrow*>(
       Main->AddControl(new TGuiControlRecommendedArrow(5)));
   ShowMain();
@@ -213,8 +215,8 @@ TEST_F(ControlsTest, RecommendedArrowHidesWithoutAnActiveRecommendation) {
 }
 
 TEST_F(ControlsTest, InputFieldShowsTheTypedTextWithABlinkingCaret) {
-  auto* Field = static_cast<TGuiControlInput*>(
-      Main->AddControl(new TGuiControlInput("Name", 490, 370, 0)));
+  auto* Field =
+      static_cast<TGuiControlInput*>(Main->AddControl(new TGuiControlInput("Name", 490, 370, 0)));
   ShowMain();
   Input->PulsePhase = 0.2f;
   Field->Update();
@@ -232,8 +234,8 @@ TEST_F(ControlsTest, InputFieldShowsTheTypedTextWithABlinkingCaret) {
 }
 
 TEST_F(ControlsTest, PicturesAndLabels) {
-  auto* Picture = static_cast<TGuiControlPicture*>(Main->AddControl(
-      new TGuiControlPicture("P", "Buttons", 4, true, true, 0, 0, 64, 32, 3)));
+  auto* Picture = static_cast<TGuiControlPicture*>(
+      Main->AddControl(new TGuiControlPicture("P", "Buttons", 4, true, true, 0, 0, 64, 32, 3)));
   auto* Empty = static_cast<TGuiControlLabel*>(
       Main->AddControl(new TGuiControlLabel("Empty", 0, 0xFF0000, 4, 1.0f, 0, 0, 100, 20, 0)));
   auto* Label = static_cast<TGuiControlLabel*>(Main->AddControl(
