@@ -53,10 +53,12 @@ std::string ShortcutUrl(const std::string& Content) {
   while (Start < Content.size()) {
     size_t End = Content.find('\n', Start);
     if (End == std::string::npos) End = Content.size();
-    const std::string Line = TrimBlanks(Content.substr(Start, End - Start));
+    const std::string Line = Content.substr(Start, End - Start);
     Start = End + 1;
-    if (!StartsWithNoCase(Line, "url=")) continue;
-    const std::string Url = TrimBlanks(Line.substr(4));
+    const size_t Equals = Line.find('=');
+    const std::string Key = TrimBlanks(Line.substr(0, Equals));
+    if (Equals == std::string::npos || Key.size() != 3 || !StartsWithNoCase(Key, "url")) continue;
+    const std::string Url = TrimBlanks(Line.substr(Equals + 1));
     return IsSafeUrl(Url) ? Url : std::string();
   }
   return std::string();
