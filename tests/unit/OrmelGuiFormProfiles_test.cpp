@@ -22,6 +22,21 @@ TEST(TrimProfileName, DropsBlanksAndControlCharactersAroundTheName) {
 
 class ProfilesTest : public ::testing::Test {
  protected:
+  // Types into the open name dialog the way the window hands over characters, and confirms.
+  void EnterName(const std::string& Typed) {
+    SCOPED_TRACE(Typed);
+    ASSERT_EQ(World.OpenDialog(), "Input");
+    World.Settle();
+    for (char C : Typed) Input->KeyChar(static_cast<uint8_t>(C));
+    World.ClickControl(World.DialogNamed("Input"), "OK");
+    World.Settle();
+  }
+  std::vector<std::string> Names() {
+    std::vector<std::string> Result;
+    for (int I = 0; I < Players->Count(); ++I) Result.push_back(Players->Items(I)->Name);
+    return Result;
+  }
+
   TGuiForm* Profiles() { return World.FormNamed("Profiles"); }
   TGuiControlButton* ProfileButton(int I) { return Profiles()->FindButton(std::to_string(I)); }
 
@@ -67,6 +82,52 @@ TEST_F(ProfilesTest, DeletingTheCurrentProfileSelectsTheFirst) {
   World.Tap(kKeyEnter);
   World.Settle();
   EXPECT_EQ(Players->Count(), 1);
+}
+
+TEST_F(ProfilesTest, NewNameIsTrimmedAndATakenNameIsAskedAgain) {
+  World.Open("Profiles");
+  World.ClickControl(Profiles(), "New");
+  EnterName(" \t Anna Lee  ");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"tester", "Anna Lee"}));
+  EXPECT_EQ(Players->Current->Name, "Anna Lee");
+  EXPECT_TRUE(ProfileButton(1)->Down);
+  EXPECT_EQ(Profiles()->RecommendedControl, Profiles()->FindControl("OK"));
+
+  // A taken name: the message, then the name dialog again until a free name is given.
+  World.ClickControl(Profiles(), "New");
+  EnterName("  tester");
+  EXPECT_EQ(World.OpenDialog(), "Message");
+  World.Settle();
+  World.Tap(kKeyEnter);
+  World.Settle();
+  EnterName("Anna Lee");
+  EXPECT_EQ(World.OpenDialog(), "Message");
+  World.Settle();
+  World.Tap(kKeyEscape);
+  World.Settle();
+  EnterName("Bo");
+  EXPECT_EQ(World.OpenDialog(), "");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"tester", "Anna Lee", "Bo"}));
+
+  // An empty name backs out without a profile.
+  World.ClickControl(Profiles(), "New");
+  EnterName("   ");
+  EXPECT_EQ(World.OpenDialog(), "");
+  EXPECT_EQ(Players->Count(), 3);
+}
+
+TEST_F(ProfilesTest, SixProfilesAreTheMost) {
+  for (const char* Name : {"A", "B", "C", "D", "E"}) Players->AddOrSelect(Name);
+  World.Open("Profiles");
+  EXPECT_TRUE(ProfileButton(5)->Displayed);
+  World.ClickControl(Profiles(), "New");
+  EXPECT_EQ(World.OpenDialog(), "Message");
+  EXPECT_EQ(DialogText, Strings[sidMsgTooManyProfiles]);
+  World.Settle();
+  World.Tap(kKeyEnter);
+  World.Settle();
+  EXPECT_EQ(World.OpenDialog(), "");
+  EXPECT_EQ(Players->Count(), kMaxProfiles);
 }
 
 }  // namespace
