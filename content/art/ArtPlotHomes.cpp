@@ -186,13 +186,25 @@ void House(Scene& s, int size, int variant) {
   Bush(s, U(0.1), 0.8, 7, LeafDark, seed + 6, true);
 }
 
+// Block facades: windows plus coloured corner pilasters and a cornice.
+WallDetail BlockWalls(const Facade& fa, Rgb accent) {
+  return [fa, accent](cairo_t* cr, const FaceInfo& f) {
+    FacadeDetail(fa)(cr, f);
+    SetColor(cr, Lit(accent, f.shade));
+    cairo_rectangle(cr, 0, 0, 3.5, f.height);
+    cairo_rectangle(cr, f.width - 3.5, 0, 3.5, f.height);
+    cairo_rectangle(cr, 0, 0, f.width, 3);
+    cairo_fill(cr);
+  };
+}
+
 void Block(Scene& s, int size, int variant) {
-  static const Rgb walls[4] = {Hex(0xf1e2c6), Hex(0xd7e6ee), Hex(0xf3cfb3), Hex(0xe3efd9)};
-  static const Rgb accents[4] = {Hex(0xc96a4a), Hex(0x4f7fa6), Hex(0xb65c5c), Hex(0x5a9a6a)};
-  const Rgb wall = walls[variant % 4], accent = accents[variant % 4];
+  static const Rgb kWalls[4] = {Hex(0xf6d9a8), Hex(0xc2def2), Hex(0xf7c6b2), Hex(0xd3ebbb)};
+  static const Rgb accents[4] = {Hex(0xd2673f), Hex(0x3f78b8), Hex(0xb8504e), Hex(0x4f9a5e)};
+  const Rgb wall = kWalls[variant % 4], accent = accents[variant % 4];
   const uint64_t seed = 200 + size * 10 + variant;
-  PavedGround(s, seed, Hex(0xd8d2c4), 10);
-  GroundPatch(s, 4, 4, 30, 30, Grass, 3, 0.2);
+  LawnGround(s, seed);
+  GroundPatch(s, 8, 60, 92, 97, Hex(0xe2d8c4), 3, 0.2);
   Facade fa;
   fa.floorHeight = 13;
   fa.frame = Hex(0xfaf7f0);
@@ -200,13 +212,10 @@ void Block(Scene& s, int size, int variant) {
   fa.balconies = variant % 2 == 1;
   fa.band = true;
   fa.windowWidth = 6;
-  const Rgb roof = Hex(0x8e8a86);
-  auto flatTop = [accent](cairo_t* cr, const FaceInfo& f) {
-    SetColor(cr, Lit(Hex(0x6f6b68), f.shade));
+  const Rgb roof = Hex(0x9b9590);
+  auto flatTop = [](cairo_t* cr, const FaceInfo& f) {
+    SetColor(cr, Lit(Hex(0x7d7873), f.shade));
     cairo_rectangle(cr, 2.5, 2.5, f.width - 5, f.height - 5);
-    cairo_fill(cr);
-    SetColor(cr, Lit(accent, f.shade), 0.9);
-    cairo_rectangle(cr, f.width * 0.3, f.height * 0.35, f.width * 0.18, f.height * 0.2);
     cairo_fill(cr);
   };
   const bool mirror = variant >= 2;
@@ -214,35 +223,42 @@ void Block(Scene& s, int size, int variant) {
   auto BoxU = [&](double u0, double v0, double u1, double v1, double z0, double z1) {
     return Box{std::min(U(u0), U(u1)), v0, std::max(U(u0), U(u1)), v1, z0, z1};
   };
+  auto rooftop = [&](double u, double v, double z) {
+    s.Add(BoxSolid(BoxU(u - 0.05, v - 0.04, u + 0.05, v + 0.04, z, z + 7), Hex(0xd9d2c8), Hex(0xb8b0a6)));
+    s.Add(Prism(U(u + 0.12), v + 0.02, 0.03, z, z + 8, 10, accent, Darken(accent, 0.2)));
+  };
   if (size == 1) {
     fa.floors = 3;
-    Box body = BoxU(0.2, 0.3, 0.78, 0.66, 0, 39);
-    s.Add(BoxSolid(body, wall, roof, FacadeDetail(fa), flatTop));
-    Tree(s, U(0.16), 0.86, 36, 13, Leaf, seed + 1);
-    Bush(s, U(0.85), 0.84, 7, LeafDark, seed + 2, true);
-    Car(s, U(0.58), 0.84, true, accent);
+    Box body = BoxU(0.18, 0.26, 0.8, 0.64, 0, 39);
+    s.Add(BoxSolid(body, wall, roof, BlockWalls(fa, accent), flatTop));
+    rooftop(0.36, 0.4, 39);
+    Tree(s, U(0.14), 0.84, 36, 13, Leaf, seed + 1);
+    Bush(s, U(0.86), 0.18, 7, LeafDark, seed + 2, true);
+    Car(s, U(0.6), 0.82, true, accent);
   } else if (size == 2) {
     fa.floors = 4;
-    Box body = BoxU(0.28, 0.3, 0.7, 0.62, 0, 52);
-    s.Add(BoxSolid(body, wall, roof, FacadeDetail(fa), flatTop));
+    Box body = BoxU(0.27, 0.28, 0.71, 0.62, 0, 52);
+    s.Add(BoxSolid(body, wall, roof, BlockWalls(fa, accent), flatTop));
+    rooftop(0.42, 0.4, 52);
     Box entrance = BoxU(0.42, 0.62, 0.56, 0.7, 0, 12);
     s.Add(BoxSolid(entrance, Lighten(accent, 0.2), Darken(accent, 0.1)));
     Tree(s, U(0.14), 0.84, 38, 13, Leaf, seed + 1);
     Tree(s, U(0.86), 0.8, 34, 12, LeafLight, seed + 3);
-    Car(s, U(0.22), 0.5, false, Hex(0xf2c14e));
+    Car(s, U(0.2), 0.45, false, Hex(0xf2c14e));
   } else {
     fa.floors = 5;
     fa.floorHeight = 12.5;
-    Box tower = BoxU(0.34, 0.34, 0.66, 0.62, 0, 64);
-    s.Add(BoxSolid(tower, wall, roof, FacadeDetail(fa), flatTop));
-    Box wing = BoxU(0.66, 0.4, 0.84, 0.66, 0, 26);
+    Box tower = BoxU(0.34, 0.33, 0.66, 0.62, 0, 64);
+    s.Add(BoxSolid(tower, wall, roof, BlockWalls(fa, accent), flatTop));
+    s.Add(BoxSolid(BoxU(0.44, 0.42, 0.54, 0.5, 64, 70), Hex(0xd9d2c8), Hex(0xb8b0a6)));
+    Box wing = BoxU(0.66, 0.4, 0.86, 0.66, 0, 26);
     Facade wf = fa;
     wf.floors = 2;
     wf.doorSide = -1;
-    s.Add(BoxSolid(wing, Mix(wall, accent, 0.25), roof, FacadeDetail(wf), flatTop));
+    s.Add(BoxSolid(wing, Mix(wall, accent, 0.2), roof, FacadeDetail(wf), flatTop));
     Tree(s, U(0.16), 0.84, 38, 13, Leaf, seed + 1);
     Bush(s, U(0.16), 0.4, 8, LeafDark, seed + 2, true);
-    Car(s, U(0.6), 0.85, true, Hex(0x6c8ebf));
+    Car(s, U(0.6), 0.84, true, Hex(0x6c8ebf));
   }
 }
 
