@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/EngineRegister.h"
+#include "engine/EngineAudio.h"
 #include "game/OrmelMission.h"
 #include "game/OrmelMissionStream.h"
 #include "game/OrmelPlayers.h"
@@ -100,7 +101,12 @@ TEST_F(Stages, DamageNowStrikesTheNewHouseAlthoughDamageIsOff) {
   M.Pane(1, 3)->Place(0, pkHouse1, 0);
   M.SelectPane(1, 3);
   M.StageIndex = 9;
+  TAudio Silent;
+  Audio = &Silent;
   M.NextStage();
+  Audio = nullptr;
+  ASSERT_EQ(Silent.Sources.Count, 1);  // "Damage", once, with no owner
+  EXPECT_EQ(static_cast<TSource*>(Silent.Sources.First())->Owner, nullptr);
   EXPECT_EQ(M.StageIndex, 12);
   EXPECT_EQ(M.ResumeStage, 12);
   EXPECT_TRUE(M.Pane(1, 3)->Damaged);
@@ -114,7 +120,11 @@ TEST_F(Stages, DamageStagesPassOverPanesThatCannotBeDamaged) {
   TMission M(&Player);
   M.Setup(1);  // (1, 3) is still a building plot
   M.StageIndex = 9;
+  TAudio Silent;
+  Audio = &Silent;
   M.NextStage();
+  Audio = nullptr;
+  EXPECT_EQ(Silent.Sources.Count, 0);
   EXPECT_FALSE(M.Pane(1, 3)->Damaged);
   EXPECT_EQ(M.StageIndex, 12);
 }
