@@ -125,7 +125,13 @@ void TPlayer::SaveToStream(TStreamWriter& S) const {
     S.WriteByte(P.TrophyWon);
     S.WriteByte(static_cast<uint8_t>(P.TrophyIndex));
   }
-  for (const TMission* M : {CampaignMission.get(), SandboxMission.get()}) {
+  // A mission that was never given a scenario of its slot cannot be resumed; it is left out
+  // so that the file stays loadable.
+  const bool CampaignOk = CampaignMission && CampaignMission->IsCampaign();
+  const bool SandboxOk = SandboxMission && SandboxMission->Scenario > CampaignScenarioCount &&
+                         SandboxMission->Scenario <= ScenarioCount;
+  for (const TMission* M :
+       {CampaignOk ? CampaignMission.get() : nullptr, SandboxOk ? SandboxMission.get() : nullptr}) {
     S.WriteByte(M ? 1 : 0);
     if (M) M->SaveToStream(S);
   }
@@ -201,6 +207,15 @@ void TPlayers::Save() {
   std::error_code Ignored;
   std::filesystem::create_directories(SavesFolder, Ignored);
   const std::vector<uint8_t> Bytes = EncodePlayers(List, IndexOf(Current));
+  // Never replace a file with one that would not load again.
+  try {
+    std::vector<std::unique_ptr<TPlayer>> Copy;
+    int32_t Index = 0;
+    DecodePlayers(Bytes, Copy, Index);
+  } catch (const std::exception& Error) {
+    throw std::runtime_error("Profiles not saved: they would not load again (" +
+                             std::string(Error.what()) + ")");
+  }
   const std::string Path = PlayersFileName();
   PreserveOldFile(Path);
   WriteOrThrow(Path, std::string(Bytes.begin(), Bytes.end()));

@@ -204,6 +204,23 @@ TEST_F(Profiles, MissionSlots) {
   EXPECT_EQ(P.CurrentMission, nullptr);
 }
 
+TEST_F(Profiles, StateThatWouldNotLoadIsNeverWritten) {
+  const std::vector<uint8_t> Good = TwoProfiles();
+  TPlayers P;
+  P.Current->NewSandboxMission();  // committed before any map was chosen
+  P.Current->CommitSandboxMission();
+  P.Save();
+  {
+    TPlayers Loaded;
+    EXPECT_FALSE(Loaded.Current->HasSandboxMission());
+    EXPECT_TRUE(Loaded.Current->HasCampaignMission());
+  }
+  const std::vector<uint8_t> Saved = ReadBytes(SaveFile());
+  P.Current->SfxVolume = 99;  // no setting can hold this
+  EXPECT_THROW(P.Save(), std::runtime_error);
+  EXPECT_EQ(ReadBytes(SaveFile()), Saved);
+}
+
 TEST_F(Profiles, OneProfileIsWrittenByteForByte) {
   TPlayer P("Al");
   P.Difficulty = 1;
