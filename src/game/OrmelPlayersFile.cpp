@@ -99,6 +99,18 @@ void PreserveOldFile(const std::string& Path) {
     LogError("Failed to keep \"" + Backup + "\" (" + Error + ")");
 }
 
+// Temporary files of a save that was cut short; only one copy of the game runs, so any found
+// at start-up are left over.
+void RemoveLeftoverTemporaries() {
+  namespace fs = std::filesystem;
+  std::error_code Error;
+  for (const auto& Entry : fs::directory_iterator(SavesFolder.empty() ? "." : SavesFolder, Error)) {
+    const std::string Name = Entry.path().filename().string();
+    if (Name.rfind("Players.sav.tmp-", 0) == 0 || Name.rfind("Players.sav.bak.tmp-", 0) == 0)
+      fs::remove(Entry.path(), Error);
+  }
+}
+
 }  // namespace
 
 std::string PlayersFileName() {
@@ -224,6 +236,7 @@ void TPlayers::Save() {
 void TPlayers::Load() {
   List.clear();
   Current = nullptr;
+  RemoveLeftoverTemporaries();
   std::vector<std::unique_ptr<TPlayer>> Loaded;
   int32_t Index = 0;
   TReadResult Result = TReadResult::Missing;
