@@ -20,6 +20,9 @@ void Setup() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   static const std::string Name = (Setup(), "plotstead-ogg-fuzz-" + std::to_string(getpid()));
+  static const struct TCleanUp {
+    ~TCleanUp() { unlink((SamplesFolder + Name + ".ogg").c_str()); }
+  } CleanUp;
   // The first byte chooses between a sound effect and streamed music.
   bool Streamed = Size > 0 && (Data[0] & 1);
   std::ofstream(SamplesFolder + Name + ".ogg", std::ios::binary | std::ios::trunc)

@@ -23,6 +23,9 @@ std::string InputFile() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   static const std::string Path = InputFile();
+  static const struct TCleanUp {
+    ~TCleanUp() { unlink(Path.c_str()); }
+  } CleanUp;
   std::ofstream(Path, std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(Data), std::streamsize(Size));
   TVirtualSoundDevice Device;

@@ -43,10 +43,10 @@ TEST(AudioDisk, PlaysAWavThroughTheSdlDeviceAtItsLevel) {
   std::vector<int16_t> Tone(kFrames);
   for (int I = 0; I < kFrames; ++I)
     Tone[I] = int16_t(std::lround(kAmplitude * std::cos(2 * M_PI * kTone * I / kRate)));
-  audiotest::TWavSpec Spec;
-  Spec.Rate = kRate;
-  Spec.Data = audiotest::Pcm16(Tone);
-  audiotest::WriteFile((Folder / "Tone.wav").string(), audiotest::MakeWav(Spec));
+  audiotest::TWavFields Fields;
+  Fields.Rate = kRate;
+  Fields.Data = audiotest::Pcm16(Tone);
+  audiotest::WriteFile((Folder / "Tone.wav").string(), audiotest::MakeWav(Fields));
 
   SamplesFolder = Folder.string() + "/";
   Register.SfxVolume = 5;  // gain 0.5: -7 dB

@@ -33,7 +33,7 @@ inline void WriteFile(const std::string& Path, const std::string& Bytes) {
 }
 
 // A WAV file; the defaults make a valid one and each field can be spoiled.
-struct TWavSpec {
+struct TWavFields {
   std::string Riff = "RIFF", Wave = "WAVE";
   uint32_t FormatChunkSize = 16;
   uint16_t Tag = 1, Channels = 1, Bits = 16;
@@ -44,7 +44,7 @@ struct TWavSpec {
   int64_t DeclaredDataSize = -1;   // -1: the real size
 };
 
-inline std::string MakeWav(const TWavSpec& S) {
+inline std::string MakeWav(const TWavFields& S) {
   uint32_t Align = S.BlockAlign >= 0 ? uint32_t(S.BlockAlign) : S.Channels * S.Bits / 8;
   std::string Body = S.Wave + "fmt ";
   PutU32(Body, S.FormatChunkSize);

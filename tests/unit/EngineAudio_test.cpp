@@ -50,10 +50,10 @@ class AudioTest : public ::testing::Test {
   }
   // A short 16-bit mono effect at 8 kHz.
   void PutEffect(const std::string& Name, double Seconds) {
-    TWavSpec Spec;
-    Spec.Rate = 8000;
-    Spec.Data = Pcm16(std::vector<int16_t>(size_t(Seconds * 8000), 1000));
-    Put(Name + ".wav", MakeWav(Spec));
+    TWavFields Fields;
+    Fields.Rate = 8000;
+    Fields.Data = Pcm16(std::vector<int16_t>(size_t(Seconds * 8000), 1000));
+    Put(Name + ".wav", MakeWav(Fields));
   }
   // Moves the sound clock and runs one frame of the audio system.
   void Frame(float Seconds = kFrame) {
@@ -257,8 +257,8 @@ TEST_F(AudioTest, SetVolumeClampsAndRetunesSourcesOfThatKindOnly) {
 
 TEST_F(AudioTest, WavLoaderAcceptsPlainPcmAndNamesEveryFault) {
   const std::string Data = Pcm16({100, -100, 200, -200});
-  auto Spec = [&](auto Change) {
-    TWavSpec S;
+  auto Wav = [&](auto Change) {
+    TWavFields S;
     S.Data = Data;
     Change(S);
     return MakeWav(S);
@@ -269,23 +269,23 @@ TEST_F(AudioTest, WavLoaderAcceptsPlainPcmAndNamesEveryFault) {
     const char* Message;  // nullptr: loads
   };
   const TCase Cases[] = {
-      {"Plain", Spec([](TWavSpec&) {}), nullptr},
-      {"Stereo8", Spec([](TWavSpec& S) { S.Channels = 2, S.Bits = 8; }), nullptr},
-      {"NotRiff", Spec([](TWavSpec& S) { S.Riff = "RIFX"; }), "Invalid file type"},
-      {"NotWave", Spec([](TWavSpec& S) { S.Wave = "AVI "; }), "Invalid file type"},
+      {"Plain", Wav([](TWavFields&) {}), nullptr},
+      {"Stereo8", Wav([](TWavFields& S) { S.Channels = 2, S.Bits = 8; }), nullptr},
+      {"NotRiff", Wav([](TWavFields& S) { S.Riff = "RIFX"; }), "Invalid file type"},
+      {"NotWave", Wav([](TWavFields& S) { S.Wave = "AVI "; }), "Invalid file type"},
       {"Tiny", "RIF", "Invalid file type"},
-      {"Format18", Spec([](TWavSpec& S) { S.FormatChunkSize = 18; }),
+      {"Format18", Wav([](TWavFields& S) { S.FormatChunkSize = 18; }),
        "Unsupported compression format"},
-      {"Float", Spec([](TWavSpec& S) { S.Tag = 3; }), "Unsupported compression format"},
-      {"ListChunk", Spec([](TWavSpec& S) { S.ChunkBeforeData = std::string("LIST\4\0\0\0INFO"); }),
+      {"Float", Wav([](TWavFields& S) { S.Tag = 3; }), "Unsupported compression format"},
+      {"ListChunk", Wav([](TWavFields& S) { S.ChunkBeforeData = std::string("LIST\4\0\0\0INFO"); }),
        "Invalid structure of file"},
-      {"Bits24", Spec([](TWavSpec& S) { S.Bits = 24; }), "Unsupported bits per sample"},
-      {"Channels3", Spec([](TWavSpec& S) { S.Channels = 3; }), "Unsupported number of channels"},
-      {"Channels0", Spec([](TWavSpec& S) { S.Channels = 0; }), "Unsupported number of channels"},
-      {"AlignZero", Spec([](TWavSpec& S) { S.BlockAlign = 0; }), "Unsupported compression format"},
-      {"DataPastEnd", Spec([](TWavSpec& S) { S.DeclaredDataSize = 0xFFFFFFF0; }),
+      {"Bits24", Wav([](TWavFields& S) { S.Bits = 24; }), "Unsupported bits per sample"},
+      {"Channels3", Wav([](TWavFields& S) { S.Channels = 3; }), "Unsupported number of channels"},
+      {"Channels0", Wav([](TWavFields& S) { S.Channels = 0; }), "Unsupported number of channels"},
+      {"AlignZero", Wav([](TWavFields& S) { S.BlockAlign = 0; }), "Unsupported compression format"},
+      {"DataPastEnd", Wav([](TWavFields& S) { S.DeclaredDataSize = 0xFFFFFFF0; }),
        "Invalid structure of file"},
-      {"NoData", Spec([](TWavSpec& S) { S.Data.clear(); }), "Failed to create secondary buffer"},
+      {"NoData", Wav([](TWavFields& S) { S.Data.clear(); }), "Failed to create secondary buffer"},
   };
   for (const TCase& Case : Cases) Put(std::string(Case.Name) + ".wav", Case.File);
   Start();
