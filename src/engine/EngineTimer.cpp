@@ -141,7 +141,9 @@ std::string FormatTime(int Seconds) {
 
 int32_t RoundEven(float X) { return static_cast<int32_t>(std::nearbyint(X)); }
 
-int32_t Floor(float X) { return RoundEven(X - 0.49999f); }
+// The subtraction is done in double: in single precision X - 0.49999 rounds to X - 0.5 from 256
+// on, and the tie then sends every odd whole number one too low.
+int32_t Floor(float X) { return static_cast<int32_t>(std::nearbyint(double(X) - 0.49999)); }
 
 int32_t Max(int32_t A, int32_t B) { return A > B ? A : B; }
 

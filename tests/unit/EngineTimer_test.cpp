@@ -72,6 +72,8 @@ TEST(Numeric, RoundingFunctions) {
   EXPECT_EQ(Floor(3.0f), 3);
   EXPECT_EQ(Floor(-0.5f), -1);
   EXPECT_EQ(Floor(2.999995f), 3);  // within 0.00001 below an integer
+  for (float Whole : {255.0f, 257.0f, 375.0f, 100001.0f}) EXPECT_EQ(Floor(Whole), int(Whole));
+  EXPECT_EQ(Floor(375.7f), 375);
   EXPECT_EQ(LerpInt(0, 5, 0.5f), 2);   // 2.5 ties to even
   EXPECT_EQ(LerpInt(0, 7, 0.5f), 4);   // 3.5 ties to even
   EXPECT_EQ(LerpInt(10, 20, 0.25f), 12);
