@@ -196,6 +196,10 @@ void TTexture::LoadImage(const std::string& FileName) {
   int Pitch = 0;
   if (!DeviceTexture->LockRect(Bits, Pitch)) throw std::runtime_error("Failed to lock texture surface");
   const size_t RowSize = size_t(Image.Width) * 4;
+  if (size_t(Pitch) < RowSize) {
+    DeviceTexture->UnlockRect();
+    throw std::runtime_error("Failed to lock texture surface");
+  }
   if (size_t(Pitch) == RowSize) {
     std::memcpy(Bits, Image.Pixels.data(), RowSize * Image.Height);
   } else {
