@@ -192,13 +192,20 @@ void Forest(Scene& s, int density, int variant) {
 }
 
 void Station(Scene& s, int variant) {
+  // The platform lies on the model's v-min side; the maps turn the station (orientation c)
+  // so that it faces the tracks.
   PavedGround(s, 800 + variant, Hex(0xd8cdb6), 12.5);
+  s.Ground([](cairo_t* cr) {
+    SetColor(cr, Hex(0xf2d36b));
+    cairo_rectangle(cr, 6, 4, 88, 2.2);  // the platform's safety line
+    cairo_fill(cr);
+  });
   const Rgb wall = Hex(0xd9a46c), roof = Hex(0x6b4f7a);
-  Box body{0.18, 0.2, 0.58, 0.6, 0, 26};
-  s.Add(BoxSolid(body, wall, wall, PlainWindows(26, 1, Hex(0xf6efe0), 3, Hex(0x3d6f93))));
-  s.Add(GableRoof(body, false, 18, 0.03, roof, wall, Tiles(roof)));
-  // Clock tower.
-  s.Add(BoxSolid({0.3, 0.3, 0.42, 0.42, 26, 52}, wall, wall, [](cairo_t* cr, const FaceInfo& f) {
+  Box body{0.2, 0.44, 0.62, 0.84, 0, 26};
+  s.Add(BoxSolid(body, wall, wall, PlainWindows(26, 1, Hex(0xf6efe0), 2, Hex(0x3d6f93))));
+  s.Add(GableRoof(body, true, 18, 0.03, roof, wall, Tiles(roof)));
+  const Box tower{0.48, 0.56, 0.6, 0.68, 26, 50};
+  s.Add(BoxSolid(tower, wall, wall, [](cairo_t* cr, const FaceInfo& f) {
     SetColor(cr, Lit(Hex(0xffffff), f.shade));
     Ellipse(cr, f.width / 2, 8, 5, 5);
     cairo_fill(cr);
@@ -211,13 +218,14 @@ void Station(Scene& s, int variant) {
     cairo_line_to(cr, f.width / 2 + 2.5, 8);
     cairo_stroke(cr);
   }));
-  s.Add(HipRoof({0.3, 0.3, 0.42, 0.42, 26, 52}, 12, 0.015, roof, Tiles(roof)));
-  // Platform roof on posts along the tracks side.
-  for (double v : {0.66, 0.9})
-    s.Add(BoxSolid({0.64, v - 0.01, 0.66, v + 0.01, 0, 20}, Hex(0x5a5a66), Hex(0x5a5a66)));
-  s.Add(GableRoof({0.6, 0.6, 0.86, 0.94, 0, 20}, false, 6, 0.02, Hex(0x4f8d5d), Hex(0x4f8d5d)));
-  Bench(s, 0.48, 0.78, false);
-  Lamp(s, 0.14, 0.82, 24);
+  s.Add(HipRoof(tower, 12, 0.015, roof, Tiles(roof)));
+  // Platform roof on posts along the tracks.
+  for (double u : {0.3, 0.7})
+    s.Add(BoxSolid({u - 0.01, 0.2, u + 0.01, 0.22, 0, 20}, Hex(0x5a5a66), Hex(0x5a5a66)));
+  s.Add(GableRoof({0.12, 0.1, 0.88, 0.36, 0, 20}, true, 6, 0.02, Hex(0x4f8d5d), Hex(0x4f8d5d)));
+  Bench(s, 0.5, 0.3, true);
+  Lamp(s, 0.9, 0.5, 24);
+  Bush(s, 0.84, 0.9, 7, LeafDark, 803, true);
 }
 
 void Sawmill(Scene& s, int variant) {
