@@ -30,6 +30,7 @@ class MenuTest : public ::testing::Test {
 
 TEST_F(MenuTest, CampaignAndSandboxStayDisabledWithoutTheirScreens) {
   World.Open("Menu");
+  EXPECT_EQ(Audio->MusicName, "ThemeMenu");
   EXPECT_FALSE(Button("Campaign")->Enabled);
   EXPECT_FALSE(Button("Sandbox")->Enabled);
   EXPECT_EQ(Menu()->RecommendedControl, nullptr);
