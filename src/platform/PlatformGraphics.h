@@ -197,8 +197,8 @@ class TGraphicsDevice {
   // vertex buffers keep their content.
   virtual TDeviceResult Reset(const TPresentParameters& Parameters) = 0;
 
-  // The frame drawn between the next BeginScene and Present is also written to Path as a
-  // PNG. Returns false (Error filled) through LastScreenshotError when that failed.
+  // The next frame presented is also written to Path as a PNG (call before Clear). When
+  // writing it fails, Present leaves the reason in LastScreenshotError.
   virtual void RequestScreenshot(const std::string& Path) = 0;
   std::string LastScreenshotError;
 };
