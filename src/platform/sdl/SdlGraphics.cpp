@@ -100,6 +100,8 @@ class TSdlDevice : public TGraphicsDevice {
   void DropRenderer();
   bool Drawing() const { return Parameters.Window || !ScreenshotPath.empty(); }
   void PrepareTexture(TSdlTexture& Texture);
+  bool PrepareDrawing(TSdlTexture& T);
+  void MakeCorners(const TVertex In[4], SDL_Vertex Out[4]) const;
   void CopyQuad(TSdlTexture& T, const SDL_Vertex Corners[4]);
   void SaveScreenshot();
   static int WatchEvents(void* Device, SDL_Event* Event);
@@ -341,20 +343,32 @@ void TSdlDevice::DrawPrimitive(uint32_t PrimitiveType, uint32_t StartVertex,
   if (!Drawing() || !Stream || PrimitiveType != kPrimitiveTriangleStrip || PrimitiveCount != 2)
     return;
   if (Stream->Data.size() < (StartVertex + 4) * sizeof(TVertex)) return;
-  SDL_Texture* Handle = nullptr;
-  if (Texture) {
-    PrepareTexture(*Texture);
-    Handle = Texture->Handle;
-    if (!Handle) return;
-    const SDL_BlendMode Blend = States.AlphaBlend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE;
-    if (Texture->BlendMode != Blend) SDL_SetTextureBlendMode(Handle, Texture->BlendMode = Blend);
-    const int Scale = States.MinFilter == kFilterLinear || States.MagFilter == kFilterLinear
-                          ? SDL_ScaleModeLinear
-                          : SDL_ScaleModeNearest;
-    if (Texture->ScaleMode != Scale)
-      SDL_SetTextureScaleMode(Handle, SDL_ScaleMode(Texture->ScaleMode = Scale));
-  }
-  const TMatrix Transform = States.World * States.ViewProjection;
+  if (Texture && !PrepareDrawing(*Texture)) return;
+  TVertex In[4];
+  std::memcpy(In, Stream->Data.data() + StartVertex * sizeof(TVertex), sizeof(In));
+  SDL_Vertex Out[4];
+  MakeCorners(In, Out);
+  if (SoftwareRenderer && Texture) return CopyQuad(*Texture, Out);
+  static const int Indices[6] = {0, 1, 2, 2, 1, 3};
+  SDL_RenderGeometry(Renderer, Texture ? Texture->Handle : nullptr, Out, 4, Indices, 6);
+}
+
+bool TSdlDevice::PrepareDrawing(TSdlTexture& T) {
+  PrepareTexture(T);
+  if (!T.Handle) return false;
+  const SDL_BlendMode Blend = States.AlphaBlend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE;
+  if (T.BlendMode != Blend) SDL_SetTextureBlendMode(T.Handle, T.BlendMode = Blend);
+  const int Scale = States.MinFilter == kFilterLinear || States.MagFilter == kFilterLinear
+                        ? SDL_ScaleModeLinear
+                        : SDL_ScaleModeNearest;
+  if (T.ScaleMode != Scale) SDL_SetTextureScaleMode(T.Handle, SDL_ScaleMode(T.ScaleMode = Scale));
+  return true;
+}
+
+// Positions through World x View x Projection and the viewport into output pixels, texture
+// coordinates (u, v, 1) through the texture-0 transform, the texture factor as colour.
+void TSdlDevice::MakeCorners(const TVertex In[4], SDL_Vertex Out[4]) const {
+  const TMatrix M = States.World * States.ViewProjection;
   const TMatrix& T0 = States.Texture0;
   const bool TransformUv = States.TextureTransformFlags == kTextureTransformCount2;
   const uint32_t F = States.TextureFactor;
@@ -362,17 +376,11 @@ void TSdlDevice::DrawPrimitive(uint32_t PrimitiveType, uint32_t StartVertex,
   if (States.ColorOp == kOpModulate) Color = {Uint8(F >> 16), Uint8(F >> 8), Uint8(F), 255};
   if (States.AlphaOp == kOpModulate) Color.a = Uint8(F >> 24);
   const TViewport& Vp = States.Viewport;
-  SDL_Vertex Out[4];
-  TVertex In[4];
-  std::memcpy(In, Stream->Data.data() + StartVertex * sizeof(TVertex), sizeof(In));
   for (int i = 0; i < 4; ++i) {
-    const float* R0 = Transform.M[0];
-    const float* R1 = Transform.M[1];
-    const float* R2 = Transform.M[2];
-    const float* R3 = Transform.M[3];
-    float X = In[i].X * R0[0] + In[i].Y * R1[0] + In[i].Z * R2[0] + R3[0];
-    float Y = In[i].X * R0[1] + In[i].Y * R1[1] + In[i].Z * R2[1] + R3[1];
-    float W = In[i].X * R0[3] + In[i].Y * R1[3] + In[i].Z * R2[3] + R3[3];
+    const TVertex& P = In[i];
+    float X = P.X * M.M[0][0] + P.Y * M.M[1][0] + P.Z * M.M[2][0] + M.M[3][0];
+    float Y = P.X * M.M[0][1] + P.Y * M.M[1][1] + P.Z * M.M[2][1] + M.M[3][1];
+    const float W = P.X * M.M[0][3] + P.Y * M.M[1][3] + P.Z * M.M[2][3] + M.M[3][3];
     if (W != 0 && W != 1) {
       X /= W;
       Y /= W;
@@ -380,16 +388,11 @@ void TSdlDevice::DrawPrimitive(uint32_t PrimitiveType, uint32_t StartVertex,
     Out[i].position.x = (Vp.X + (X + 1) * 0.5f * Vp.Width) * OutputScaleX;
     Out[i].position.y = (Vp.Y + (1 - Y) * 0.5f * Vp.Height) * OutputScaleY;
     Out[i].color = Color;
-    float U = In[i].U, V = In[i].V;
-    if (TransformUv) {
-      U = In[i].U * T0.M[0][0] + In[i].V * T0.M[1][0] + T0.M[2][0];
-      V = In[i].U * T0.M[0][1] + In[i].V * T0.M[1][1] + T0.M[2][1];
-    }
-    Out[i].tex_coord = {U, V};
+    Out[i].tex_coord = {P.U, P.V};
+    if (TransformUv)
+      Out[i].tex_coord = {P.U * T0.M[0][0] + P.V * T0.M[1][0] + T0.M[2][0],
+                          P.U * T0.M[0][1] + P.V * T0.M[1][1] + T0.M[2][1]};
   }
-  if (SoftwareRenderer && Texture) return CopyQuad(*Texture, Out);
-  static const int Indices[6] = {0, 1, 2, 2, 1, 3};
-  SDL_RenderGeometry(Renderer, Handle, Out, 4, Indices, 6);
 }
 
 // SDL's software renderer fails on large textured triangles (it can crash), and draws an
