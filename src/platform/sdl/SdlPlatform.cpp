@@ -155,6 +155,12 @@ void TSdlPlatform::ShowAndFocusWindow() {
 void TSdlPlatform::SetWindowMode(bool FullScreen, int ClientWidth, int ClientHeight) {
   if (!Window) return;
   if (FullScreen) {
+    // Without a window manager the X server never resizes a window that asks for desktop
+    // full screen, so the window is first moved and sized to cover the desktop itself.
+    int DesktopWidth = 0, DesktopHeight = 0;
+    DesktopSize(DesktopWidth, DesktopHeight);
+    SDL_SetWindowPosition(Window, 0, 0);
+    SDL_SetWindowSize(Window, DesktopWidth, DesktopHeight);
     SDL_SetWindowFullscreen(Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
     SDL_SetWindowFullscreen(Window, 0);
